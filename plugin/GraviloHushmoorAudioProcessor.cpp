@@ -1,7 +1,298 @@
-// Placeholder until the processor lands: lets the plug-in target link.
-#include <juce_audio_processors/juce_audio_processors.h>
+#include "plugin/GraviloHushmoorAudioProcessor.h"
 
+#include <algorithm>
+#include <cmath>
+
+const char* c_bypass    = "bypass";
+const char* c_dualmono  = "dualmono";
+const char* c_threshold = "threshold";
+const char* c_attack    = "attack";
+const char* c_decay     = "decay";
+
+namespace
+{
+    const char* const parameterKeys[totalNumParams] { c_bypass, c_dualmono, c_threshold, c_attack, c_decay };
+
+    inline bool isParameterIndex (int index) noexcept  { return index >= 0 && index < totalNumParams; }
+
+    inline bool isProgramIndex (int index) noexcept
+    {
+        return index >= 0 && index < GraviloHushmoorAudioProcessor::numPresets;
+    }
+}
+
+//==============================================================================
+GraviloHushmoorAudioProcessor::GraviloHushmoorAudioProcessor()
+{
+    initDefaultPreset();
+}
+
+GraviloHushmoorAudioProcessor::~GraviloHushmoorAudioProcessor() = default;
+
+const juce::String GraviloHushmoorAudioProcessor::getName() const
+{
+    return "Gravilo Hushmoor";
+}
+
+//==============================================================================
+void GraviloHushmoorAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
+{
+    gate_.setSampleRate (static_cast<float> (sampleRate));
+    gate_.setExpectedSampleFrame (std::max (samplesPerBlock, 16384));
+    forceCalcParams();
+}
+
+void GraviloHushmoorAudioProcessor::releaseResources() {}
+
+void GraviloHushmoorAudioProcessor::forceCalcParams()
+{
+    const Preset& preset = activePreset();
+
+    static_cast<DspBase&> (gate_).reset();
+
+    const bool on = preset.getValue (bypassParam) > 0.0f;
+    gate_.setParameter (bypassParam, on ? 1.0f : 0.0f);
+    lastOn_ = on;
+
+    const bool dualMono = preset.getValue (dualMonoParam) > 0.0f;
+    gate_.setParameter (dualMonoParam, dualMono ? 1.0f : 0.0f);
+    lastDualMono_ = dualMono;
+
+    lastThreshold_ = preset.getValue (thresholdParam);
+    lastAttack_    = preset.getValue (attackParam);
+    lastDecay_     = preset.getValue (decayParam);
+    gate_.setParameter (thresholdParam, lastThreshold_);
+    gate_.setParameter (attackParam, lastAttack_);
+    gate_.setParameter (decayParam, lastDecay_);
+
+    gate_.forceCalcParams();
+}
+
+void GraviloHushmoorAudioProcessor::pushChangedValuesToGate() noexcept
+{
+    // Each shared value is read once per block.
+    const Preset& preset = activePreset();
+
+    const auto pushSwitch = [this] (int index, float value, bool& last)
+    {
+        const bool on = value > 0.0f;
+
+        if (on != last)
+        {
+            gate_.setParameter (index, on ? 1.0f : 0.0f);
+            gate_.calcParameter (index);
+            gateParameterCalls_ += 2;
+            last = on;
+        }
+    };
+
+    const auto pushValue = [this] (int index, float value, float& last)
+    {
+        // A value that is not a number always differs (v != v), whatever the compiler flags.
+        if (std::isnan (value) || value != last)
+        {
+            gate_.setParameter (index, value);
+            gate_.calcParameter (index);
+            gateParameterCalls_ += 2;
+            last = value;
+        }
+    };
+
+    pushSwitch (bypassParam,   preset.getValue (bypassParam),   lastOn_);
+    pushSwitch (dualMonoParam, preset.getValue (dualMonoParam), lastDualMono_);
+    pushValue (thresholdParam, preset.getValue (thresholdParam), lastThreshold_);
+    pushValue (attackParam,    preset.getValue (attackParam),    lastAttack_);
+    pushValue (decayParam,     preset.getValue (decayParam),     lastDecay_);
+}
+
+void GraviloHushmoorAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
+{
+    const int numSamples = buffer.getNumSamples();
+    const int numIn  = getTotalNumInputChannels();
+    const int numOut = getTotalNumOutputChannels();
+
+    pushChangedValuesToGate();
+
+    // The layout's totals say how to route; the buffer says what is really there.
+    const int numChannels = buffer.getNumChannels();
+
+    if (numChannels <= 0 || numSamples <= 0)
+        return;
+
+    float* const left = buffer.getWritePointer (0);
+    float* const right = numChannels >= 2 && (numIn >= 2 || numOut >= 2) ? buffer.getWritePointer (1) : nullptr;
+
+    if (numIn >= 2 && right != nullptr)
+    {
+        gate_.process (left, right, numSamples);
+    }
+    else
+    {
+        gate_.process (left, numSamples);
+
+        if (numOut >= 2 && right != nullptr)
+            std::copy (left, left + numSamples, right);
+    }
+}
+
+//==============================================================================
+double GraviloHushmoorAudioProcessor::getTailLengthSeconds() const  { return 0.0; }
+bool GraviloHushmoorAudioProcessor::acceptsMidi() const             { return false; }
+bool GraviloHushmoorAudioProcessor::producesMidi() const            { return false; }
+bool GraviloHushmoorAudioProcessor::silenceInProducesSilenceOut() const { return false; }
+
+juce::AudioProcessorEditor* GraviloHushmoorAudioProcessor::createEditor()
+{
+    // The editor comes with the editor issue.
+    return nullptr;
+}
+
+bool GraviloHushmoorAudioProcessor::hasEditor() const
+{
+    return false;
+}
+
+//==============================================================================
+int GraviloHushmoorAudioProcessor::getNumParameters()
+{
+    return totalNumParams;
+}
+
+const juce::String GraviloHushmoorAudioProcessor::getParameterName (int index)
+{
+    return isParameterIndex (index) ? juce::String (parameterKeys[index]) : juce::String();
+}
+
+float GraviloHushmoorAudioProcessor::getParameter (int index)
+{
+    return isParameterIndex (index) ? activePreset().getValue (index) : 0.0f;
+}
+
+const juce::String GraviloHushmoorAudioProcessor::getParameterText (int index)
+{
+    if (! isParameterIndex (index))
+        return {};
+
+    const float v = activePreset().getValue (index);
+
+    switch (index)
+    {
+        case bypassParam:
+        case dualMonoParam:
+            return v == 0.0f ? "Off" : "On";
+
+        case thresholdParam:
+        {
+            if (v <= 0.0f)
+                return "-oo";
+
+            float g = ::powf (81.0f, v * v);
+            g = g + (-1.0f);
+            g = g * 0.0125f;
+            const double d = 20.0 * std::log10 (static_cast<double> (g));
+            return juce::String (d, 2) + " dB";
+        }
+
+        case attackParam:
+        case decayParam:
+        default:
+        {
+            float m = ::powf (81.0f, v);
+            m = m + (-1.0f);
+            m = m * 0.0125f;
+            m = m * (index == attackParam ? 200.0f : 2000.0f);
+            return juce::String (m, 2) + " ms";
+        }
+    }
+}
+
+float GraviloHushmoorAudioProcessor::getParameterDefaultValue (int index)
+{
+    return isParameterIndex (index) ? gate_.getDefaultParameter (index) : 0.0f;
+}
+
+void GraviloHushmoorAudioProcessor::setParameter (int index, float newValue)
+{
+    if (! isParameterIndex (index))
+        return;
+
+    activePreset().setValue (index, newValue);
+    paramsChanged_.store (true, std::memory_order_relaxed);
+}
+
+//==============================================================================
+int GraviloHushmoorAudioProcessor::getNumPrograms()
+{
+    return numPresets;
+}
+
+int GraviloHushmoorAudioProcessor::getCurrentProgram()
+{
+    return activePreset_.load (std::memory_order_relaxed);
+}
+
+void GraviloHushmoorAudioProcessor::setCurrentProgram (int index)
+{
+    if (! isProgramIndex (index))
+        return;
+
+    activePreset_.store (index, std::memory_order_relaxed);
+    const Preset& preset = presets_[index];
+
+    for (int k = 0; k < totalNumParams; ++k)
+    {
+        JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE ("-Wdeprecated-declarations")
+        setParameterNotifyingHost (k, preset.getValue (k));
+        JUCE_END_IGNORE_WARNINGS_GCC_LIKE
+    }
+
+    paramsChanged_.store (true, std::memory_order_relaxed);
+}
+
+const juce::String GraviloHushmoorAudioProcessor::getProgramName (int index)
+{
+    // Callers pass 0..11; anything else answers an empty name rather than reading past the bank.
+    return isProgramIndex (index) ? presets_[index].name : juce::String();
+}
+
+void GraviloHushmoorAudioProcessor::changeProgramName (int index, const juce::String& newName)
+{
+    if (isProgramIndex (index))
+        presets_[index].name = newName;
+}
+
+void GraviloHushmoorAudioProcessor::initDefaultPreset()
+{
+    activePreset_.store (0, std::memory_order_relaxed);
+
+    for (int b = 0; b < getNumPrograms(); ++b)
+    {
+        if (! isProgramIndex (b))
+            break;
+
+        presets_[b].name = "Init";
+
+        for (int k = 0; k < totalNumParams; ++k)
+            presets_[b].setValue (k, getParameterDefaultValue (k));
+    }
+}
+
+//==============================================================================
+const juce::String GraviloHushmoorAudioProcessor::getInputChannelName (int channelIndex) const
+{
+    return juce::String (static_cast<juce::int64> (channelIndex) + 1);
+}
+
+const juce::String GraviloHushmoorAudioProcessor::getOutputChannelName (int channelIndex) const
+{
+    return juce::String (static_cast<juce::int64> (channelIndex) + 1);
+}
+
+bool GraviloHushmoorAudioProcessor::isInputChannelStereoPair (int) const   { return true; }
+bool GraviloHushmoorAudioProcessor::isOutputChannelStereoPair (int) const  { return true; }
+
+//==============================================================================
 juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()
 {
-    return nullptr;
+    return new GraviloHushmoorAudioProcessor();
 }

@@ -17,6 +17,16 @@ extern const char* c_decay;
 /**
     The plug-in: five host parameters held in the active one of twelve programs, pushed
     into the noise gate at the start of each block.
+
+    It uses the framework's legacy (index-based) parameter API: the JUCE 7 wrappers wrap
+    these virtuals in their own parameter objects. The overrides are not deprecated
+    themselves; only calls through the juce::AudioProcessor base warn.
+
+    Threads: the preset values, activePreset_ and paramsChanged_ are relaxed atomics of
+    single words, shared by the audio thread (processBlock), host threads (setParameter,
+    setCurrentProgram, state) and the message thread (the editor). Everything named
+    last* and the gate belong to the audio thread (and to prepareToPlay, which the
+    wrappers never run concurrently with processBlock).
 */
 class GraviloHushmoorAudioProcessor : public juce::AudioProcessor
 {
@@ -26,8 +36,82 @@ public:
     GraviloHushmoorAudioProcessor();
     ~GraviloHushmoorAudioProcessor() override;
 
-    // (interface filled in by the processor's implementation)
+    //==============================================================================
+    // juce::AudioProcessor, in the order of its virtual table.
+    const juce::String getName() const override;
+
+    void prepareToPlay (double sampleRate, int samplesPerBlock) override;
+    void releaseResources() override;
+
+    using juce::AudioProcessor::processBlock;
+    void processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
+
+    double getTailLengthSeconds() const override;
+    bool acceptsMidi() const override;
+    bool producesMidi() const override;
+
+    juce::AudioProcessorEditor* createEditor() override;
+    bool hasEditor() const override;
+
+    int getNumPrograms() override;
+    int getCurrentProgram() override;
+    void setCurrentProgram (int index) override;
+    const juce::String getProgramName (int index) override;
+    void changeProgramName (int index, const juce::String& newName) override;
+
+    void getStateInformation (juce::MemoryBlock& destData) override;
+    void getCurrentProgramStateInformation (juce::MemoryBlock& destData) override;
+    void setStateInformation (const void* data, int sizeInBytes) override;
+    void setCurrentProgramStateInformation (const void* data, int sizeInBytes) override;
+
+    // The legacy parameter API (deprecated in the base; overriding it does not warn).
+    using juce::AudioProcessor::getParameterName;
+    using juce::AudioProcessor::getParameterText;
+    int getNumParameters() override;
+    const juce::String getParameterName (int index) override;
+    float getParameter (int index) override;
+    const juce::String getParameterText (int index) override;
+    float getParameterDefaultValue (int index) override;
+    void setParameter (int index, float newValue) override;
+
+    // Legacy channel queries (still deprecated virtuals in JUCE 7.0.5).
+    const juce::String getInputChannelName (int channelIndex) const override;
+    const juce::String getOutputChannelName (int channelIndex) const override;
+    bool isInputChannelStereoPair (int index) const override;
+    bool isOutputChannelStereoPair (int index) const override;
+    bool silenceInProducesSilenceOut() const override;
+
+    //==============================================================================
+    /** All twelve programs "Init" with the default values, program 0 active; tells nobody. */
+    void initDefaultPreset();
+
+    /** Resets the gate and applies all five values of the active program at once. */
+    void forceCalcParams();
+
+    //==============================================================================
+    // Read-only views for tests and diagnostics.
+    const NoiseGate& getGate() const noexcept          { return gate_; }
+    const Preset& getPreset (int index) const noexcept { return presets_[index]; }
+    /** How many calls other than process() processBlock has made into the gate so far
+        (setParameter and calcParameter each count one). Audio thread only. */
+    int getGateParameterCallCount() const noexcept     { return gateParameterCalls_; }
 
     /** Set whenever a value changes; the editor's timer refreshes its controls and clears it. */
     std::atomic<bool> paramsChanged_ { false };
+
+private:
+    void pushChangedValuesToGate() noexcept;
+    Preset& activePreset() noexcept                    { return presets_[activePreset_.load (std::memory_order_relaxed)]; }
+
+    std::atomic<int> activePreset_ { 0 };
+    Preset presets_[numPresets];
+    bool lastOn_ = true;
+    bool lastDualMono_ = false;
+    NoiseGate gate_;
+    float lastThreshold_ = 0.0f;
+    float lastAttack_ = 0.0f;
+    float lastDecay_ = 0.0f;
+    int gateParameterCalls_ = 0;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (GraviloHushmoorAudioProcessor)
 };
