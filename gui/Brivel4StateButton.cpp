@@ -1,0 +1,73 @@
+#include "gui/Brivel4StateButton.h"
+
+Brivel4StateButton::Brivel4StateButton (const juce::String& name)
+    : juce::Button (name)
+{
+    setClickingTogglesState (true);
+}
+
+Brivel4StateButton::~Brivel4StateButton() = default;
+
+void Brivel4StateButton::setImage (juce::Image filmstrip)
+{
+    image_ = std::move (filmstrip);
+
+    if (image_.isValid())
+    {
+        frameHeight_ = image_.getHeight() / numFrames;
+        frameWidth_ = image_.getWidth();
+    }
+
+    repaint();
+}
+
+int Brivel4StateButton::getImageHeight() const
+{
+    return image_.isValid() ? image_.getHeight() / numFrames : 0;
+}
+
+int Brivel4StateButton::getImageWidth() const
+{
+    return image_.isValid() ? image_.getWidth() : 0;
+}
+
+int Brivel4StateButton::getFrameFor (bool isMouseOver, bool isButtonDown) const
+{
+    if (getClickingTogglesState())
+    {
+        if (getToggleState())
+            return isMouseOver ? 2 : 3;
+
+        return isMouseOver ? 1 : 0;
+    }
+
+    return isButtonDown ? 2 : (isMouseOver ? 1 : 0);
+}
+
+void Brivel4StateButton::paintButton (juce::Graphics& g, bool isMouseOver, bool isButtonDown)
+{
+    if (! image_.isValid())
+        return;
+
+    g.setOpacity (isEnabled() ? 1.0f : 0.4f);
+
+    const auto frame = getFrameFor (isMouseOver, isButtonDown);
+    g.drawImage (image_, 0, 0, getWidth(), getHeight(),
+                 0, frame * frameHeight_, frameWidth_, frameHeight_, false);
+}
+
+//==============================================================================
+Brivel4StateButton3PDT::Brivel4StateButton3PDT (const juce::String& name)
+    : Brivel4StateButton (name)
+{
+}
+
+Brivel4StateButton3PDT::~Brivel4StateButton3PDT() = default;
+
+int Brivel4StateButton3PDT::getFrameFor (bool, bool isButtonDown) const
+{
+    if (! getClickingTogglesState())
+        return 0;
+
+    return (getToggleState() ? 2 : 0) + (isButtonDown ? 1 : 0);
+}

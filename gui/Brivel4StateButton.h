@@ -1,0 +1,56 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+/**
+    A toggling button drawn from a 4-frame vertical filmstrip (frame 0 at the top):
+    off, off with the mouse over, on with the mouse over, on. Used as a momentary button
+    it shows 0 idle, 1 under the mouse and 2 while held. Drawn at 40% opacity when
+    disabled.
+*/
+class Brivel4StateButton : public juce::Button
+{
+public:
+    explicit Brivel4StateButton (const juce::String& name);
+    ~Brivel4StateButton() override;
+
+    /** Takes the filmstrip; an empty image keeps the previous frame size. */
+    void setImage (juce::Image filmstrip);
+
+    /** Height of one frame of the current image, or 0 without one. */
+    virtual int getImageHeight() const;
+
+    /** Width of the current image, or 0 without one. */
+    virtual int getImageWidth() const;
+
+    /** The frame paintButton() shows for the given mouse state, from the toggle state. */
+    virtual int getFrameFor (bool isMouseOver, bool isButtonDown) const;
+
+protected:
+    void paintButton (juce::Graphics&, bool isMouseOver, bool isButtonDown) override;
+
+    static constexpr int numFrames = 4;
+
+private:
+    juce::Image image_;
+    int frameWidth_ = 0;
+    int frameHeight_ = 0;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (Brivel4StateButton)
+};
+
+/**
+    A 4-frame footswitch in the manner of a three-pole double-throw switch: off, off held
+    down, on, on held down, from the top. The hover state plays no part.
+*/
+class Brivel4StateButton3PDT : public Brivel4StateButton
+{
+public:
+    explicit Brivel4StateButton3PDT (const juce::String& name);
+    ~Brivel4StateButton3PDT() override;
+
+    int getFrameFor (bool isMouseOver, bool isButtonDown) const override;
+
+private:
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (Brivel4StateButton3PDT)
+};
