@@ -218,10 +218,13 @@ void AudioEffect::float2string (float value, char* text, int32 maxLen)
     if (std::isnan (value))
         return writeText ("NaN", text, maxLen);
 
-    if (value > 99999999.0f || value < -9999999.0f)
+    // In double: as a float, 99999999 would round up to the 100000000 it must refuse.
+    const auto wide = static_cast<double> (value);
+
+    if (wide > 99999999.0 || wide < -9999999.0)
         return writeText ("Huge!", text, maxLen);
 
-    const double magnitude = std::fabs (static_cast<double> (value));
+    const double magnitude = std::fabs (wide);
     char buffer[32];
     char* end = buffer;
 
