@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ACFBase.h"
+
+/** The host's 8-bit boolean: any non-zero value is true, and values pass through unfolded. */
+using AAX_CBoolean = std::uint8_t;
+
+/** Index of a field in a processing component's context record. */
+using AAX_CFieldIndex = std::int32_t;
+
+/** Identifies which creator function a registered procedure pointer is. */
+using AAX_CProcPtrID = std::int32_t;
+
+inline constexpr AAX_CProcPtrID AAX_PROCPTR_EFFECT_PARAMETERS = 0;
+inline constexpr AAX_CProcPtrID AAX_PROCPTR_EFFECT_GUI        = 1;
+
+// The numbers below belong to the host; the library passes every value through unchecked,
+// so an enumeration names only the values this plug-in uses.
+
+enum AAX_EProperty : std::int32_t
+{
+    AAX_PROPERTY_MANUFACTURER_CODE      = 11,
+    AAX_PROPERTY_PRODUCT_CODE           = 12,
+    AAX_PROPERTY_NATIVE_PLUGIN_CODE     = 13,
+    AAX_PROPERTY_AUDIOSUITE_PLUGIN_CODE = 14,
+    AAX_PROPERTY_INPUT_STEM_FORMAT      = 51,
+    AAX_PROPERTY_OUTPUT_STEM_FORMAT     = 52,
+    AAX_PROPERTY_CAN_BYPASS             = 60,
+    AAX_PROPERTY_SIDECHAIN_INPUT        = 116,
+    AAX_PROPERTY_MULTIMONO_SUPPORT      = 304
+};
+
+enum AAX_EDataInPortType : std::int32_t {};
+enum AAX_EMIDINodeType : std::int32_t {};
+enum AAX_EResourceType : std::int32_t {};
+enum AAX_EComponentInstanceInitAction : std::int32_t {};
+enum AAX_EStemFormat : std::int32_t {};
+
+/** Where the host's direct-memory-access modes live. */
+struct AAX_IDma
+{
+    enum EMode : std::int32_t {};
+};
+
+enum AAX_ETracePriorityHost : std::int32_t
+{
+    AAX_eTracePriorityHost_Normal = 0x08000000
+};
+
+/** One plug-in identity as the host records it: manufacturer, product and plug-in codes. */
+struct AAX_SPlugInIdentifierTriad
+{
+    std::uint32_t manufacturerID;
+    std::uint32_t productID;
+    std::uint32_t plugInID;
+};
+
+/** The real-time processing callback: a range of component instances to process. */
+using AAX_CProcessProc = void (*) (void* const* instancesBegin, const void* instancesEnd);
+/** Called by the host when it creates or destroys a processing instance. */
+using AAX_CInstanceInitProc = int (*) (const void* instance, AAX_EComponentInstanceInitAction action);
+/** A further callback without arguments that the host may run. */
+using AAX_CBackgroundProc = int (*)();

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "ACFIdentifiers.h"
+#include "IACFComponentFactory.h"
+
+#include <utility>
+
+/**
+    Owns one reference to one host interface. Member access on an empty pointer throws
+    ACF_RESULT_NULL_POINTER as a plain int, which the exported entry points turn into a
+    protocol result; release never throws.
+*/
+template <class T>
+class ACFPtr
+{
+public:
+    /** Hands the pointer's storage to a host call that writes an interface into it. */
+    class OutParameter
+    {
+    public:
+        explicit OutParameter (ACFPtr& owner) noexcept : m_Owner (owner) {}
+        ~OutParameter()                                  { m_Owner.m_Pointer = static_cast<T*> (m_Written); }
+
+        OutParameter (const OutParameter&) = delete;
+        OutParameter& operator= (const OutParameter&) = delete;
+
+        operator void**() noexcept                       { return &m_Written; }
+
+    private:
+        ACFPtr& m_Owner;
+        void* m_Written = nullptr;
+    };
+
+    ACFPtr() noexcept = default;
+    /** Takes a reference of its own. */
+    explicit ACFPtr (T* pointer) : m_Pointer (pointer)  { if (m_Pointer != nullptr) m_Pointer->AddRef(); }
+    ~ACFPtr()                                            { Reset(); }
+
+    ACFPtr (ACFPtr&& other) noexcept : m_Pointer (std::exchange (other.m_Pointer, nullptr)) {}
+    ACFPtr& operator= (ACFPtr&& other) noexcept
+    {
+        if (&other != this)
+        {
+            Reset();
+            m_Pointer = std::exchange (other.m_Pointer, nullptr);
+        }
+
+        return *this;
+    }
+
+    ACFPtr (const ACFPtr&) = delete;
+    ACFPtr& operator= (const ACFPtr&) = delete;
+
+    T* operator->() const
+    {
+        if (m_Pointer == nullptr)
+            throw static_cast<int> (ACF_RESULT_NULL_POINTER);
+
+        return m_Pointer;
+    }
+
+    /** The raw pointer, without touching the reference count. */
+    T* Get() const noexcept                              { return m_Pointer; }
+    bool IsEmpty() const noexcept                        { return m_Pointer == nullptr; }
+
+    /**
+        Releases what is held, then lets a host call write a new interface; the reference
+        that the host writes belongs to this pointer when the call's full expression ends.
+    */
+    OutParameter Out() noexcept
+    {
+        Reset();
+        return OutParameter (*this);
+    }
+
+    /** Releases the reference held, if any. A host Release that throws is absorbed. */
+    void Reset() noexcept
+    {
+        if (auto* pointer = std::exchange (m_Pointer, nullptr))
+        {
+            try { pointer->Release(); }
+            catch (...) {}
+        }
+    }
+
+private:
+    T* m_Pointer = nullptr;
+};
+
+/**
+    Makes a host component through the factory that the host's unknown offers, writing the
+    interface into the given pointer. The factory query is the only result looked at; a
+    factory that answers success but gives no factory throws through the empty pointer.
+*/
+template <class T>
+void ACFCreateHostComponent (IACFUnknown* host, const _acfUID& componentID, const _acfUID& interfaceID,
+                             ACFPtr<T>& into)
+{
+    if (host == nullptr)
+        return;
+
+    ACFPtr<IACFComponentFactory> factory;
+
+    if (host->QueryInterface (IID_IACFComponentFactory, factory.Out()) != ACF_OK)
+        return;
+
+    factory->CreateComponent (componentID, nullptr, interfaceID, into.Out());
+}
+
+/** Asks a host object for a newer version of its interface; the result is not looked at. */
+template <class From, class To>
+void ACFQueryHostVersion (const ACFPtr<From>& from, const _acfUID& interfaceID, ACFPtr<To>& into)
+{
+    if (! from.IsEmpty())
+        from->QueryInterface (interfaceID, into.Out());
+}
