@@ -1,5 +1,7 @@
 #include "plugin/GraviloHushmoorAudioProcessor.h"
 
+#include "gui/GraviloHushmoorAudioProcessorEditor.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -143,13 +145,12 @@ bool GraviloHushmoorAudioProcessor::silenceInProducesSilenceOut() const { return
 
 juce::AudioProcessorEditor* GraviloHushmoorAudioProcessor::createEditor()
 {
-    // The editor comes with the editor issue.
-    return nullptr;
+    return new GraviloHushmoorAudioProcessorEditor (this);
 }
 
 bool GraviloHushmoorAudioProcessor::hasEditor() const
 {
-    return false;
+    return true;
 }
 
 //==============================================================================
