@@ -1,0 +1,361 @@
+#include "ProcessorTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <random>
+
+using namespace hushmoor::test;
+
+namespace
+{
+    juce::MemoryBlock stateOf (GraviloHushmoorAudioProcessor& p)
+    {
+        juce::MemoryBlock block;
+        p.getStateInformation (block);
+        return block;
+    }
+
+    /** The framework's binary container around an XML text. */
+    juce::MemoryBlock container (const juce::String& xml, int storedLength = -1, std::uint32_t magic = 0x21324356)
+    {
+        const auto utf8 = xml.toUTF8();
+        const auto length = static_cast<std::uint32_t> (storedLength >= 0 ? storedLength : static_cast<int> (utf8.sizeInBytes() - 1));
+        juce::MemoryOutputStream out;
+        out.writeInt (static_cast<int> (magic));
+        out.writeInt (static_cast<int> (length));
+        out.write (utf8.getAddress(), utf8.sizeInBytes() - 1);
+        out.writeByte (0);
+        return out.getMemoryBlock();
+    }
+
+    void restore (GraviloHushmoorAudioProcessor& p, const juce::MemoryBlock& block)
+    {
+        p.setStateInformation (block.getData(), static_cast<int> (block.getSize()));
+    }
+
+    /** A processor whose bank differs from a fresh one everywhere. */
+    void makeDistinct (GraviloHushmoorAudioProcessor& p)
+    {
+        for (int b = 0; b < 12; ++b)
+        {
+            p.setCurrentProgram (b);
+            p.changeProgramName (b, "P" + juce::String (b));
+            for (int k = 0; k < 5; ++k)
+                p.setParameter (k, 0.01f * static_cast<float> (b * 5 + k + 1));
+        }
+        p.setCurrentProgram (9);
+        p.paramsChanged_ = false;
+    }
+
+    juce::String expectedFreshXml()
+    {
+        juce::String xml ("<VEZUREZARADADIZUZORUZA activePreset=\"0\"");
+        for (int b = 0; b < 12; ++b)
+        {
+            const juce::String s (b);
+            xml << " PresetName" << s << "=\"Init\""
+                << " bypass" << s << "=\"1\""
+                << " dualmono" << s << "=\"0\""
+                << " threshold" << s << "=\"0\""
+                << " attack" << s << "=\"0.13400000333786010742\""
+                << " decay" << s << "=\"0.36700001358985900879\"";
+        }
+        return xml + "/>";
+    }
+}
+
+//==============================================================================
+TEST (State, FreshProcessorWritesTheseExactBytes)
+{
+    GraviloHushmoorAudioProcessor p;
+    const auto block = stateOf (p);
+    const auto xml = expectedFreshXml();
+    const auto length = static_cast<size_t> (xml.getNumBytesAsUTF8());
+
+    const auto* bytes = static_cast<const std::uint8_t*> (block.getData());
+    ASSERT_GT (block.getSize(), 9u);
+    EXPECT_EQ (juce::String::fromUTF8 (reinterpret_cast<const char*> (bytes + 8), static_cast<int> (block.getSize() - 9)), xml);
+    ASSERT_EQ (block.getSize(), length + 9);
+    EXPECT_EQ (bytes[0], 0x56);
+    EXPECT_EQ (bytes[1], 0x43);
+    EXPECT_EQ (bytes[2], 0x32);
+    EXPECT_EQ (bytes[3], 0x21);
+    EXPECT_EQ (juce::ByteOrder::littleEndianInt (bytes + 4), length);
+    EXPECT_EQ (juce::String::fromUTF8 (reinterpret_cast<const char*> (bytes + 8), static_cast<int> (length)), xml);
+    EXPECT_EQ (bytes[8 + length], 0);
+
+    // 73 attributes, in order.
+    auto element = juce::parseXML (xml);
+    ASSERT_NE (element, nullptr);
+    ASSERT_EQ (element->getNumAttributes(), 73);
+    EXPECT_EQ (element->getAttributeName (0), "activePreset");
+    EXPECT_EQ (element->getAttributeName (1), "PresetName0");
+    EXPECT_EQ (element->getAttributeName (72), "decay11");
+}
+
+TEST (State, CurrentProgramStateIsTheWholeState)
+{
+    GraviloHushmoorAudioProcessor p;
+    makeDistinct (p);
+    juce::MemoryBlock whole, program;
+    p.getStateInformation (whole);
+    p.getCurrentProgramStateInformation (program);
+    EXPECT_EQ (whole, program);
+
+    GraviloHushmoorAudioProcessor q;
+    q.setCurrentProgramStateInformation (program.getData(), static_cast<int> (program.getSize()));
+    EXPECT_TRUE (Snapshot (q) == Snapshot (p));
+}
+
+TEST (State, FreshStateRestoresIntoAnother)
+{
+    GraviloHushmoorAudioProcessor p, q;
+    makeDistinct (q);
+    restore (q, stateOf (p));
+    EXPECT_TRUE (Snapshot (q) == Snapshot (p));
+    EXPECT_EQ (q.getCurrentProgram(), 0);
+    EXPECT_EQ (stateOf (q), stateOf (p));
+}
+
+TEST (State, RestoreSelectsTheStoredProgramAndTellsTheHostItsRestoredValues)
+{
+    GraviloHushmoorAudioProcessor p, q;
+    makeDistinct (p);
+    const auto block = stateOf (p);
+
+    CountingListener listener;
+    q.addListener (&listener);
+    restore (q, block);
+
+    EXPECT_EQ (q.getCurrentProgram(), 9);
+    EXPECT_TRUE (q.paramsChanged_.load());
+    ASSERT_EQ (listener.changes.size(), 5u);
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ (listener.changes[static_cast<size_t> (k)].value, p.getPreset (9).getValue (k));
+    q.removeListener (&listener);
+}
+
+TEST (State, EveryFloatSurvivesBitForBit)
+{
+    std::mt19937 rng (12345);
+    std::uniform_int_distribution<std::uint32_t> bits;
+
+    for (int round = 0; round < 40; ++round)
+    {
+        GraviloHushmoorAudioProcessor p;
+        for (int b = 0; b < 12; ++b)
+        {
+            p.setCurrentProgram (b);
+            for (int k = 0; k < 5; ++k)
+            {
+                float v;
+                do { v = floatFromBits (bits (rng)); } while (! std::isfinite (v));
+
+                // Some well-known awkward values too.
+                if (round == 0)
+                {
+                    const float special[] { 0.1f, 1.0f / 3.0f, std::numeric_limits<float>::denorm_min(),
+                                            std::numeric_limits<float>::min(), std::numeric_limits<float>::max(),
+                                            -std::numeric_limits<float>::max(), -0.0f, 0.134f, 0.367f, 1.0e-30f };
+                    v = special[(b * 5 + k) % 10];
+                }
+                p.setParameter (k, v);
+            }
+        }
+
+        GraviloHushmoorAudioProcessor q;
+        restore (q, stateOf (p));
+
+        for (int b = 0; b < 12; ++b)
+            for (int k = 0; k < 5; ++k)
+                ASSERT_EQ (bitsOf (q.getPreset (b).getValue (k)), bitsOf (p.getPreset (b).getValue (k)))
+                    << "round " << round << " preset " << b << " value " << k << ": " << p.getPreset (b).getValue (k);
+    }
+}
+
+TEST (State, NamesWithMarkupCharactersSurvive)
+{
+    GraviloHushmoorAudioProcessor p;
+    p.changeProgramName (3, "a\"b<c>&d'e \xc3\xa9");
+    p.changeProgramName (4, juce::String::fromUTF8 ("\xe2\x99\xaa drums"));
+    GraviloHushmoorAudioProcessor q;
+    restore (q, stateOf (p));
+    EXPECT_EQ (q.getProgramName (3), p.getProgramName (3));
+    EXPECT_EQ (q.getProgramName (4), p.getProgramName (4));
+}
+
+//==============================================================================
+TEST (StateRestoreRules, MissingActivePresetSelectsProgramZero)
+{
+    GraviloHushmoorAudioProcessor p;
+    makeDistinct (p);
+    auto element = p.getXmlFromBinary (stateOf (p).getData(), static_cast<int> (stateOf (p).getSize()));
+    ASSERT_NE (element, nullptr);
+    element->removeAttribute ("activePreset");
+
+    juce::MemoryBlock block;
+    juce::AudioProcessor::copyXmlToBinary (*element, block);
+
+    GraviloHushmoorAudioProcessor q;
+    q.setCurrentProgram (4);
+    restore (q, block);
+    EXPECT_EQ (q.getCurrentProgram(), 0);
+    EXPECT_EQ (q.getProgramName (9), "P9");
+}
+
+TEST (StateRestoreRules, ActivePresetOutsideTheBankRestoresPresetsButKeepsTheActiveOne)
+{
+    for (int active : { 12, -1, 99999 })
+    {
+        GraviloHushmoorAudioProcessor p;
+        makeDistinct (p);
+        auto element = p.getXmlFromBinary (stateOf (p).getData(), static_cast<int> (stateOf (p).getSize()));
+        element->setAttribute ("activePreset", active);
+        juce::MemoryBlock block;
+        juce::AudioProcessor::copyXmlToBinary (*element, block);
+
+        GraviloHushmoorAudioProcessor q;
+        q.setCurrentProgram (4);
+        q.paramsChanged_ = false;
+        CountingListener listener;
+        q.addListener (&listener);
+        restore (q, block);
+
+        EXPECT_EQ (q.getCurrentProgram(), 4) << active;
+        EXPECT_TRUE (listener.changes.empty()) << active;
+        EXPECT_FALSE (q.paramsChanged_.load()) << active;
+
+        // The presets themselves are restored.
+        for (int b = 0; b < 12; ++b)
+        {
+            EXPECT_EQ (q.getProgramName (b), "P" + juce::String (b));
+            for (int k = 0; k < 5; ++k)
+                EXPECT_EQ (bitsOf (q.getPreset (b).getValue (k)), bitsOf (p.getPreset (b).getValue (k)));
+        }
+        q.removeListener (&listener);
+    }
+}
+
+TEST (StateRestoreRules, OnlyTwoAttributes)
+{
+    GraviloHushmoorAudioProcessor q;
+    makeDistinct (q);
+    restore (q, container ("<VEZUREZARADADIZUZORUZA PresetName3=\"Three\" threshold3=\"0.75\"/>"));
+
+    const float defaults[5] { 1.0f, 0.0f, 0.0f, 0.134f, 0.367f };
+    for (int b = 0; b < 12; ++b)
+    {
+        EXPECT_EQ (q.getProgramName (b), b == 3 ? "Three" : "");
+        for (int k = 0; k < 5; ++k)
+            EXPECT_EQ (q.getPreset (b).getValue (k), b == 3 && k == 2 ? 0.75f : defaults[k]) << b << " " << k;
+    }
+    EXPECT_EQ (q.getCurrentProgram(), 0);
+}
+
+TEST (StateRestoreRules, ValuesAreNotClampedAndUnknownAttributesIgnored)
+{
+    GraviloHushmoorAudioProcessor q;
+    restore (q, container ("<VEZUREZARADADIZUZORUZA activePreset=\"2\" bypass2=\"-3\" threshold2=\"1.5\""
+                           " attack2=\"1e300\" decay2=\"-1e300\" foo=\"bar\" threshold12=\"0.5\"/>"));
+    EXPECT_EQ (q.getCurrentProgram(), 2);
+    EXPECT_EQ (q.getParameter (0), -3.0f);
+    EXPECT_EQ (q.getParameter (2), 1.5f);
+    EXPECT_EQ (q.getParameter (3), std::numeric_limits<float>::infinity());
+    EXPECT_EQ (q.getParameter (4), -std::numeric_limits<float>::infinity());
+}
+
+TEST (StateRestoreRules, ForeignOrBrokenBlobsChangeNothing)
+{
+    GraviloHushmoorAudioProcessor q;
+    makeDistinct (q);
+    const Snapshot before (q);
+    const auto beforeBytes = stateOf (q);
+
+    CountingListener listener;
+    q.addListener (&listener);
+
+    const auto good = container (expectedFreshXml());
+    const auto check = [&] (const void* data, int size, const char* what)
+    {
+        q.setStateInformation (data, size);
+        EXPECT_TRUE (Snapshot (q) == before) << what << " (" << size << " bytes)";
+        EXPECT_TRUE (listener.changes.empty()) << what;
+        EXPECT_FALSE (q.paramsChanged_.load()) << what;
+    };
+
+    // Eight bytes or fewer, even with the right magic and length.
+    for (int size = 0; size <= 8; ++size)
+        check (good.getData(), size, "short blob");
+    check (nullptr, 0, "null");
+    check (nullptr, 100, "null with a size");
+    check (good.getData(), -5, "negative size");
+
+    // Wrong magic.
+    auto wrongMagic = container (expectedFreshXml(), -1, 0x21324357);
+    check (wrongMagic.getData(), static_cast<int> (wrongMagic.getSize()), "wrong magic");
+
+    // A stored length of 0, and one with the top bit set.
+    auto zeroLength = container (expectedFreshXml(), 0);
+    check (zeroLength.getData(), static_cast<int> (zeroLength.getSize()), "length 0");
+    auto hugeLength = container (expectedFreshXml(), -1);
+    static_cast<std::uint8_t*> (hugeLength.getData())[7] = 0x80;
+    check (hugeLength.getData(), static_cast<int> (hugeLength.getSize()), "negative length");
+
+    // Truncated anywhere before the end of the XML text.
+    const int xmlEnd = static_cast<int> (good.getSize()) - 1;
+    for (int size = 9; size < xmlEnd; ++size)
+        check (good.getData(), size, "truncated");
+
+    // A stored length shorter than the text cuts it too.
+    auto shortLength = container (expectedFreshXml(), 200);
+    check (shortLength.getData(), static_cast<int> (shortLength.getSize()), "short stored length");
+
+    // Corrupt XML, another tag, text that is no XML.
+    for (const char* text : { "<VEZUREZARADADIZUZORUZA activePreset=\"0\"", "<VEZUREZARADADIZUZORUZA a=\"1\" a=>",
+                              "<OTHER activePreset=\"1\" PresetName0=\"x\"/>", "not xml at all", "<<<>>>",
+                              "<vezurezaradadizuzoruza activePreset=\"1\"/>", "\xff\xfe\xfd<VEZ" })
+    {
+        auto blob = container (juce::String::fromUTF8 (text));
+        check (blob.getData(), static_cast<int> (blob.getSize()), text);
+    }
+
+    // Bytes that are not UTF-8 at all, ending in a lead byte.
+    {
+        juce::MemoryOutputStream out;
+        out.writeInt (0x21324356);
+        out.writeInt (6);
+        const std::uint8_t junk[] { 0x3c, 0xc3, 0x28, 0xe2, 0x82, 0xf0 };
+        out.write (junk, sizeof junk);
+        const auto blob = out.getMemoryBlock();
+        check (blob.getData(), static_cast<int> (blob.getSize()), "invalid UTF-8");
+    }
+
+    EXPECT_EQ (stateOf (q), beforeBytes);
+    q.removeListener (&listener);
+}
+
+TEST (StateRestoreRules, RandomBlobsNeverCrash)
+{
+    std::mt19937 rng (777);
+    GraviloHushmoorAudioProcessor q;
+    const auto good = container (expectedFreshXml());
+
+    for (int round = 0; round < 2000; ++round)
+    {
+        juce::MemoryBlock blob (good);
+        const int flips = 1 + static_cast<int> (rng() % 8);
+        for (int f = 0; f < flips; ++f)
+            static_cast<std::uint8_t*> (blob.getData())[rng() % blob.getSize()] = static_cast<std::uint8_t> (rng());
+        const int size = static_cast<int> (rng() % (blob.getSize() + 1));
+        q.setStateInformation (blob.getData(), size);
+
+        // Whatever got in, the bank is still a bank of twelve and saves again.
+        EXPECT_GE (q.getCurrentProgram(), 0);
+        EXPECT_LT (q.getCurrentProgram(), 12);
+    }
+
+    juce::MemoryBlock block;
+    q.getStateInformation (block);
+    EXPECT_GT (block.getSize(), 9u);
+}
