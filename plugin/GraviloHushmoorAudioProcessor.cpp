@@ -25,6 +25,11 @@ namespace
 
 //==============================================================================
 GraviloHushmoorAudioProcessor::GraviloHushmoorAudioProcessor()
+    // The classic default of the framework: a stereo bus "Input" and a stereo bus
+    // "Output", both active. (JUCE 7's own default makes them inactive until a wrapper
+    // enables them, so a VST3 host would see a plug-in with no default channels.)
+    : juce::AudioProcessor (BusesProperties().withInput ("Input", juce::AudioChannelSet::stereo(), true)
+                                             .withOutput ("Output", juce::AudioChannelSet::stereo(), true))
 {
     initDefaultPreset();
 }
