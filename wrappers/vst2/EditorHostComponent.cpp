@@ -1,0 +1,67 @@
+#include "wrappers/vst2/EditorHostComponent.h"
+
+namespace hushmoor::vst2
+{
+
+EditorHostComponent::EditorHostComponent (juce::AudioProcessor& p, ResizeCallback resizeCallback)
+    : processor (p), onResize (std::move (resizeCallback))
+{
+    setOpaque (true);
+
+    if (auto* created = processor.createEditorIfNeeded())
+    {
+        editor.reset (created);
+        addAndMakeVisible (*editor);
+        setSize (editor->getWidth(), editor->getHeight());
+    }
+}
+
+EditorHostComponent::~EditorHostComponent()
+{
+    if (isOnDesktop())
+        removeFromDesktop();
+
+    if (editor != nullptr)
+    {
+        processor.editorBeingDeleted (editor.get());
+        removeChildComponent (editor.get());
+        editor.reset();
+    }
+}
+
+bool EditorHostComponent::attachToHostWindow (void* nativeParent)
+{
+    if (editor == nullptr || nativeParent == nullptr)
+        return false;
+
+    // Created directly as a child of the host's window, without decoration.
+    setVisible (false);
+    addToDesktop (0, nativeParent);
+    setTopLeftPosition (0, 0);
+    setVisible (true);
+    return isOnDesktop();
+}
+
+void EditorHostComponent::paint (juce::Graphics& g)
+{
+    g.fillAll (juce::Colours::black);
+}
+
+void EditorHostComponent::childBoundsChanged (juce::Component* child)
+{
+    if (child != editor.get() || editor == nullptr)
+        return;
+
+    const auto width = editor->getWidth();
+    const auto height = editor->getHeight();
+
+    if (width == getWidth() && height == getHeight())
+        return;
+
+    setSize (width, height);
+
+    if (onResize)
+        onResize (width, height);
+}
+
+} // namespace hushmoor::vst2

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <juce_audio_processors/juce_audio_processors.h>
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <functional>
+#include <memory>
+
+namespace hushmoor::vst2
+{
+
+/**
+    Holds the processor's editor inside the host's window. The editor is created here
+    and deleted here (telling the processor first); the component is a child of the
+    host's native window once attached. Message thread (or under its lock) only.
+*/
+class EditorHostComponent final : public juce::Component
+{
+public:
+    using ResizeCallback = std::function<void (int width, int height)>;
+
+    /** Null editor when the processor has none; check hasEditor(). */
+    EditorHostComponent (juce::AudioProcessor& processor, ResizeCallback onResize);
+    ~EditorHostComponent() override;
+
+    bool hasEditor() const noexcept                  { return editor != nullptr; }
+
+    /** Puts the component into the host's native window (an X11 window id on Linux). */
+    bool attachToHostWindow (void* nativeParent);
+
+    void paint (juce::Graphics& g) override;
+    void childBoundsChanged (juce::Component* child) override;
+
+private:
+    juce::AudioProcessor& processor;
+    ResizeCallback onResize;
+    std::unique_ptr<juce::AudioProcessorEditor> editor;
+
+    JUCE_DECLARE_NON_COPYABLE (EditorHostComponent)
+};
+
+} // namespace hushmoor::vst2
