@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <iostream>
 #include <random>
 #include <thread>
 
@@ -85,6 +86,8 @@ TEST (ProcessorThreads, ParametersProgramsAndStateWhileAudioRuns)
     host.join();
     editor.join();
 
+    std::cout << "[ hammer   ] " << blocks.load() << " blocks, " << hostCalls.load() << " host calls, "
+              << editorReads.load() << " editor polls\n";
     EXPECT_GT (blocks.load(), 10);
     EXPECT_GT (hostCalls.load(), 100);
     EXPECT_GT (editorReads.load(), 10);
