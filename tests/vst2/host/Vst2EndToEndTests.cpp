@@ -443,3 +443,59 @@ TEST_F (Vst2EndToEnd, TwoHundredOpenCloseCyclesLeaveNoMemoryBehind)
     std::printf ("heap in use before %zu, after 200 cycles %zu bytes\n", before, after);
     EXPECT_LT (grown, 64u * 1024u) << "about " << grown / 200 << " bytes per cycle";
 }
+
+TEST_F (Vst2EndToEnd, StereoAudioMatchesTheVst3BuildBitForBit)
+{
+    const juce::ScopedJuceInitialiser_GUI framework;
+    const auto pump = [] { juce::MessageManager::getInstance()->runDispatchLoopUntil (20); };
+
+    // <bundle>.vst3/Contents/x86_64-linux/<name>.so
+    const auto bundle = juce::File (HUSHMOOR_VST3_BINARY).getParentDirectory().getParentDirectory().getParentDirectory();
+    juce::VST3PluginFormat format;
+    juce::OwnedArray<juce::PluginDescription> types;
+    format.findAllTypesForFile (types, bundle.getFullPathName());
+    ASSERT_EQ (types.size(), 1) << bundle.getFullPathName();
+
+    juce::String error;
+    auto vst3 = format.createInstanceFromDescription (*types[0], 48000.0, 512, error);
+    ASSERT_NE (vst3, nullptr) << error;
+    ASSERT_TRUE (vst3->setChannelLayoutOfBus (true, 0, juce::AudioChannelSet::stereo()));
+    ASSERT_TRUE (vst3->setChannelLayoutOfBus (false, 0, juce::AudioChannelSet::stereo()));
+
+    const char* names[numParams] { "bypass", "dualmono", "threshold", "attack", "decay" };
+    for (int k = 0; k < numParams; ++k)
+    {
+        auto* p = vst3->getParameters()[k];
+        ASSERT_NE (p, nullptr);
+        ASSERT_EQ (p->getName (64), names[k]);
+        p->setValueNotifyingHost (demoValues[k]);
+    }
+    pump();
+
+    std::vector<float> left, right;
+    makeDemoSignal (left, right, 48000 * 2, 48000.0);
+    auto vst3Left = left, vst3Right = right;
+    const auto input = left;
+
+    vst3->prepareToPlay (48000.0, 512);
+    juce::MidiBuffer midi;
+    for (size_t start = 0; start < left.size(); start += 512)
+    {
+        float* channels[2] { vst3Left.data() + start, vst3Right.data() + start };
+        juce::AudioBuffer<float> buffer (channels, 2, static_cast<int> (std::min<size_t> (512, left.size() - start)));
+        vst3->processBlock (buffer, midi);
+    }
+    vst3->releaseResources();
+    vst3.reset();
+    pump();
+
+    Vst2Instance plugin;
+    applyDemoValues (plugin);
+    plugin.start (48000.0f, 512);
+    plugin.process (left, right, 512);
+    plugin.stop();
+
+    EXPECT_EQ (std::memcmp (left.data(), vst3Left.data(), left.size() * sizeof (float)), 0);
+    EXPECT_EQ (std::memcmp (right.data(), vst3Right.data(), right.size() * sizeof (float)), 0);
+    EXPECT_NE (left, input) << "both builds gated the signal";
+}
