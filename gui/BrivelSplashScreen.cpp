@@ -40,7 +40,11 @@ void BrivelSplashScreen::paint (juce::Graphics& g)
 
 void BrivelSplashScreen::show()
 {
-    enterModalState (true, nullptr, false);
+    // Focus can only go to a panel that will be on screen; off screen (an editor being
+    // rendered without a window) the panel is still shown and modal.
+    const auto* parent = getParentComponent();
+    const auto willBeShowing = isOnDesktop() || (parent != nullptr && parent->isShowing());
+    enterModalState (willBeShowing, nullptr, false);
     setVisible (true);
 }
 

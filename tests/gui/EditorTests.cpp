@@ -119,12 +119,16 @@ TEST_F (Editor, FollowsAHostChangeWithinFiftyMillisecondsWithoutNotifyingBack)
     setFromHost (attackParam, 0.1234f);
     setFromHost (bypassParam, 0.0f);
     setFromHost (dualMonoParam, 0.3f);
+    setFromHost (thresholdParam, 0.7f);
+    setFromHost (decayParam, 0.05f);
     pumpMessages (GraviloHushmoorAudioProcessorEditor::refreshIntervalMs + 40);
 
     EXPECT_NEAR (child<juce::Slider> ("attackKnob_").getValue(), 0.123, 1.0e-12) << "shown on the knob's grid";
     EXPECT_FLOAT_EQ (valueOf (attackParam), 0.1234f) << "the processor keeps the host's value";
     EXPECT_FALSE (child<juce::Button> ("bypassButton_").getToggleState());
     EXPECT_TRUE (child<juce::Button> ("dualMonoOnButton_").getToggleState());
+    EXPECT_NEAR (child<juce::Slider> ("thresholdKnob_").getValue(), 0.7, 1.0e-12);
+    EXPECT_NEAR (child<juce::Slider> ("decayKnob_").getValue(), 0.05, 1.0e-12);
     EXPECT_FALSE (processor.paramsChanged_);
     EXPECT_TRUE (host.changes.empty()) << "a refresh writes no automation";
 }
