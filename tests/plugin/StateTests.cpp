@@ -177,7 +177,7 @@ TEST (State, EveryFloatSurvivesBitForBit)
 TEST (State, NamesWithMarkupCharactersSurvive)
 {
     GraviloHushmoorAudioProcessor p;
-    p.changeProgramName (3, "a\"b<c>&d'e \xc3\xa9");
+    p.changeProgramName (3, juce::String::fromUTF8 ("a\"b<c>&d'e \xc3\xa9"));
     p.changeProgramName (4, juce::String::fromUTF8 ("\xe2\x99\xaa drums"));
     GraviloHushmoorAudioProcessor q;
     restore (q, stateOf (p));
