@@ -1,4 +1,4 @@
-// The processor's persistent state (Part 2.102): one XML element with the active
+// The processor's persistent state: one XML element with the active
 // program and every program's name and five values, in the framework's binary container.
 //
 // Two places where the framework of this build (JUCE 7) differs from the one the

@@ -7,7 +7,8 @@
 # PLUGIN_PATH the plug-in binary to load, e.g. "$HOME/.vst3/Gravilo Hushmoor.vst3"
 #
 # The demo (speech-like bursts over a -60 dBFS noise floor, made by code) is written to
-# BUILD_DIR/demo/hushmoor-demo.wav, the gated result to BUILD_DIR/demo/hushmoor-demo-gated.wav.
+# BUILD_DIR/demo/hushmoor-demo.wav, the gated result to BUILD_DIR/demo/hushmoor-demo-gated-FORMAT.wav
+# (FORMAT is vst3 for a .vst3 bundle, vst2 otherwise), so both formats' results can be compared.
 # Settings: threshold 0.4 (-37.89 dB), decay 0.2 (35.21 ms), the other values at their
 # defaults, blocks of 512 samples. Extra arguments go to the render tool.
 set -euo pipefail
@@ -30,7 +31,11 @@ fi
 demo_dir="$build_dir/demo"
 mkdir -p "$demo_dir"
 input="$demo_dir/hushmoor-demo.wav"
-output="$demo_dir/hushmoor-demo-gated.wav"
+case "$plugin" in
+    *.vst3|*.vst3/) format=vst3 ;;
+    *)              format=vst2 ;;
+esac
+output="$demo_dir/hushmoor-demo-gated-$format.wav"
 
 "$tool" --generate-demo "$input"
 "$tool" --plugin "$plugin" \
