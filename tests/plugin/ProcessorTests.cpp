@@ -1,4 +1,5 @@
 #include "ProcessorTestSupport.h"
+#include "tests/support/ReferenceGate.h"
 
 #include <gtest/gtest.h>
 
@@ -19,19 +20,6 @@ namespace
     NoiseGate& mutableGate (GraviloHushmoorAudioProcessor& p)
     {
         return const_cast<NoiseGate&> (p.getGate());
-    }
-
-    /** The gate set up the way prepareToPlay sets up the processor's own. */
-    void prepareReference (NoiseGate& gate, const float (&values)[totalNumParams], float sampleRate, int blockSize)
-    {
-        gate.setSampleRate (sampleRate);
-        gate.setExpectedSampleFrame (std::max (blockSize, 16384));
-        gate.reset();
-        gate.setParameter (0, values[0] > 0.0f ? 1.0f : 0.0f);
-        gate.setParameter (1, values[1] > 0.0f ? 1.0f : 0.0f);
-        for (int k = 2; k < totalNumParams; ++k)
-            gate.setParameter (k, values[k]);
-        gate.forceCalcParams();
     }
 }
 

@@ -3,6 +3,7 @@
 // plug-in: its description, the parameters the VST3 edit controller publishes, the
 // programs of its unit, audio through IAudioProcessor and state through the streams.
 #include "dsp/NoiseGate.h"
+#include "tests/support/ReferenceGate.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -41,18 +42,6 @@ namespace
         const auto* begin = static_cast<const char*> (block.getData());
         const auto* end = begin + block.getSize();
         return std::search (begin, end, text, text + std::strlen (text)) != end;
-    }
-
-    void prepareReference (NoiseGate& gate, const float (&values)[totalNumParams], float sampleRate, int blockSize)
-    {
-        gate.setSampleRate (sampleRate);
-        gate.setExpectedSampleFrame (std::max (blockSize, 16384));
-        gate.reset();
-        gate.setParameter (0, values[0] > 0.0f ? 1.0f : 0.0f);
-        gate.setParameter (1, values[1] > 0.0f ? 1.0f : 0.0f);
-        for (int k = 2; k < totalNumParams; ++k)
-            gate.setParameter (k, values[k]);
-        gate.forceCalcParams();
     }
 
     struct Vst3Host : ::testing::Test
