@@ -76,7 +76,8 @@ AudioEffectX::intptr AudioEffectX::dispatcher (int32 opcode, int32 index, intptr
 
         case 61: return editor != nullptr ? fromBool (editor->changeKnobMode (static_cast<int32> (value))) : 0;
         case 62: return needsPointer() ? 0 : getMidiProgramName (index, static_cast<MidiProgramName*> (ptr));
-        case 63: return needsPointer() ? 0 : getCurrentMidiProgram (index, static_cast<MidiProgramName*> (ptr));
+        // Without a record the answer is "no current program", never program 0.
+        case 63: return needsPointer() ? -1 : getCurrentMidiProgram (index, static_cast<MidiProgramName*> (ptr));
         case 64: return needsPointer() ? 0 : getMidiProgramCategory (index, static_cast<MidiProgramCategory*> (ptr));
         case 65: return fromBool (hasMidiProgramsChanged (index));
         case 66: return needsPointer() ? 0 : fromBool (getMidiKeyName (index, static_cast<MidiKeyName*> (ptr)));
@@ -128,7 +129,9 @@ bool AudioEffectX::allocateArrangement (VstSpeakerArrangement** arrangement, int
     if (arrangement == nullptr || channels < 0 || size > std::numeric_limits<int32>::max())
         return false;
 
-    deallocateArrangement (arrangement);
+    // Released here as the byte array it is, not through a possibly overridden deallocateArrangement.
+    delete[] reinterpret_cast<std::uint8_t*> (*arrangement);
+    *arrangement = nullptr;
 
     auto* bytes = new std::uint8_t[static_cast<std::size_t> (size)]();
     auto* record = reinterpret_cast<VstSpeakerArrangement*> (bytes);

@@ -47,6 +47,7 @@ TEST (AudioEffectXDispatcher, DefaultsAnswerNeutrally)
     EXPECT_EQ (dispatch (e, 27, 0, 0, text), 0);
     EXPECT_EQ (dispatch (e, 45, 0, 0, text), 0);
     EXPECT_EQ (dispatch (e, 63, 0, 0, text), -1);
+    EXPECT_EQ (dispatch (e, 63, 0, 0, nullptr), -1);  // no record: still no current program, not program 0
     EXPECT_EQ (dispatch (e, 73, 0, 4096), 4096);
     EXPECT_STREQ (text, "keep");
 

@@ -104,14 +104,19 @@ TEST (SpeakerArrangement, MatchUsesOverriddenOperations)
     struct Refusing : PlainEffect
     {
         bool copySpeaker (VstSpeakerProperties*, VstSpeakerProperties*) override { ++copies; return false; }
-        int copies = 0;
+        bool deallocateArrangement (VstSpeakerArrangement** a) override          { ++releases; return PlainEffect::deallocateArrangement (a); }
+        int copies = 0, releases = 0;
     } e;
 
     VstSpeakerArrangement* source = nullptr;
     VstSpeakerArrangement* copy = nullptr;
     e.allocateArrangement (&source, 3);
+    e.allocateArrangement (&source, 3);  // frees the old record itself, not through the override
+    EXPECT_EQ (e.releases, 0);
+
     EXPECT_FALSE (e.matchArrangement (&copy, source));
     EXPECT_EQ (e.copies, 1);
+    EXPECT_EQ (e.releases, 1);  // once, by the match itself
     e.deallocateArrangement (&copy);
     e.deallocateArrangement (&source);
 }
