@@ -21,13 +21,22 @@ namespace
         std::int16_t top, left, bottom, right;
     };
 
-    /** The host's window: a plain top-level X11 window of its own connection. */
+    /** The host's one X connection, kept for the whole run: an X server started without
+        -noreset (as xvfb-run starts it) resets when its last client leaves, and a
+        connection made during that reset fails. */
+    Display* hostDisplay()
+    {
+        static Display* const display = XOpenDisplay (nullptr);
+        return display;
+    }
+
+    /** The host's window: a plain top-level X11 window. */
     class HostWindow
     {
     public:
         HostWindow()
         {
-            display = XOpenDisplay (nullptr);
+            display = hostDisplay();
             if (display == nullptr)
                 return;
 
@@ -44,7 +53,7 @@ namespace
             if (display != nullptr)
             {
                 XDestroyWindow (display, window);
-                XCloseDisplay (display);
+                XSync (display, False);
             }
         }
 
