@@ -151,11 +151,24 @@ TEST_F (EntryPoints, RegistrationWithoutAHostCollectionIsAMissingObject)
     auto& host = MakeHost (config);
     EXPECT_EQ (ACFRegisterPlugin (host.Unknown(), &definition), AAX_RESULT_MISSING_OBJECT);
 
-    // Nowhere to put the definition: nothing is described.
-    bool described = false;
-    testDescriptionHook = [&] (AAX_ICollection*) { described = true; return AAX_SUCCESS; };
+}
+
+TEST_F (EntryPoints, NowhereToPutTheDefinitionIsAnAnswerNotACrash)
+{
+    auto& host = MakeHost();
+
+    // The description still runs, and its failure still reaches the host unchanged.
+    int described = 0;
+    AAX_ResultCode answer = AAX_SUCCESS;
+    testDescriptionHook = [&] (AAX_ICollection*) { ++described; return answer; };
+
     EXPECT_EQ (ACFRegisterPlugin (host.Unknown(), nullptr), ACF_RESULT_NULL_POINTER);
-    EXPECT_FALSE (described);
+    EXPECT_EQ (log.Count ("collection#1.QueryInterface(IID_IACFPluginDefinition)"), 0u);
+
+    answer = -4711;
+    EXPECT_EQ (ACFRegisterPlugin (host.Unknown(), nullptr), -4711);
+    EXPECT_EQ (described, 2);
+    EXPECT_EQ (host.OutstandingReferences(), 0);
 }
 
 TEST_F (EntryPoints, ExceptionsBecomeUnexpectedAndTheCollectionStillDies)

@@ -6,14 +6,14 @@
 
 ACFRESULT AAXRegisterPlugin (IACFUnknown* host, IACFPluginDefinition** definitionOut)
 {
-    // Without somewhere to put the definition the host cannot use a registration.
-    if (definitionOut == nullptr)
-        return ACF_RESULT_NULL_POINTER;
-
     AAX_VCollection collection (host);
 
     if (const auto result = GetEffectDescriptions (&collection); result != AAX_SUCCESS)
         return result;
+
+    // A host that gave nowhere to put the definition gets an answer instead of a crash.
+    if (definitionOut == nullptr)
+        return ACF_RESULT_NULL_POINTER;
 
     *definitionOut = nullptr;
     auto* hostCollection = collection.GetIUnknown();
