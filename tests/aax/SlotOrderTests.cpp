@@ -1,0 +1,192 @@
+// A host calls every interface through its table by position: these positions are the
+// protocol's, whatever the library itself calls. Positions are read from pointers to
+// virtual members, which this platform's C++ ABI encodes as 1 + the byte offset of the
+// member's entry in the table.
+
+#include "AAX_IACFCollection.h"
+#include "AAX_IACFComponentDescriptor.h"
+#include "AAX_IACFEffectDescriptor.h"
+#include "AAX_IACFHostServices.h"
+#include "AAX_IACFPropertyMap.h"
+#include "AAX_ICollection.h"
+#include "AAX_IComponentDescriptor.h"
+#include "AAX_IEffectDescriptor.h"
+#include "AAX_IEffectGUI.h"
+#include "AAX_IEffectParameters.h"
+#include "AAX_IHostServices.h"
+#include "AAX_IPropertyMap.h"
+#include "AAX_IString.h"
+#include "CACFUnknown.h"
+#include "IACFComponentFactory.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+
+namespace
+{
+    /** The table position of a virtual member; -1 for a member that is not virtual or not in the primary table. */
+    template <class Member>
+    std::ptrdiff_t SlotOf (Member member)
+    {
+        static_assert (sizeof (Member) == 2 * sizeof (std::ptrdiff_t), "pointer to member of the common ABI");
+        std::ptrdiff_t words[2];
+        std::memcpy (words, &member, sizeof (words));
+
+        if ((words[0] & 1) == 0 || words[1] != 0)
+            return -1;
+
+        return (words[0] - 1) / static_cast<std::ptrdiff_t> (sizeof (void*));
+    }
+
+    // Every base-interface table starts with QueryInterface, AddRef, Release.
+    template <class Interface>
+    void ExpectUnknownFirst()
+    {
+        EXPECT_EQ (SlotOf (&Interface::QueryInterface), 0);
+        EXPECT_EQ (SlotOf (&Interface::AddRef), 1);
+        EXPECT_EQ (SlotOf (&Interface::Release), 2);
+    }
+}
+
+TEST (SlotOrder, HostProtocolInterfaces)
+{
+    ExpectUnknownFirst<IACFUnknown>();
+    ExpectUnknownFirst<IACFComponentFactory>();
+    EXPECT_EQ (SlotOf (&IACFComponentFactory::CreateComponent), 3);
+
+    ExpectUnknownFirst<AAX_IACFHostServices_V2>();
+    EXPECT_EQ (SlotOf (&AAX_IACFHostServices::Assert), 3);
+    EXPECT_EQ (SlotOf (&AAX_IACFHostServices::Trace), 4);
+    EXPECT_EQ (SlotOf (&AAX_IACFHostServices_V2::StackTrace), 5);
+
+    ExpectUnknownFirst<AAX_IACFCollection>();
+    EXPECT_EQ (SlotOf (&AAX_IACFCollection::ReservedSlot1), 3);
+    EXPECT_EQ (SlotOf (&AAX_IACFCollection::ReservedSlot2), 4);
+    EXPECT_EQ (SlotOf (&AAX_IACFCollection::ReservedSlot3), 5);
+    EXPECT_EQ (SlotOf (&AAX_IACFCollection::ReservedSlot4), 6);
+    EXPECT_EQ (SlotOf (&AAX_IACFCollection::AddEffect), 7);
+    EXPECT_EQ (SlotOf (&AAX_IACFCollection::SetManufacturerName), 8);
+    EXPECT_EQ (SlotOf (&AAX_IACFCollection::AddPackageName), 9);
+    EXPECT_EQ (SlotOf (&AAX_IACFCollection::SetPackageVersion), 10);
+    EXPECT_EQ (SlotOf (&AAX_IACFCollection::SetProperties), 11);
+
+    ExpectUnknownFirst<AAX_IACFEffectDescriptor_V2>();
+    EXPECT_EQ (SlotOf (&AAX_IACFEffectDescriptor::AddComponent), 3);
+    EXPECT_EQ (SlotOf (&AAX_IACFEffectDescriptor::AddName), 4);
+    EXPECT_EQ (SlotOf (&AAX_IACFEffectDescriptor::AddCategory), 5);
+    EXPECT_EQ (SlotOf (&AAX_IACFEffectDescriptor::AddCategoryBypassParameter), 6);
+    EXPECT_EQ (SlotOf (&AAX_IACFEffectDescriptor::AddProcPtr), 7);
+    EXPECT_EQ (SlotOf (&AAX_IACFEffectDescriptor::SetProperties), 8);
+    EXPECT_EQ (SlotOf (&AAX_IACFEffectDescriptor::AddResourceInfo), 9);
+    EXPECT_EQ (SlotOf (&AAX_IACFEffectDescriptor::AddMeterDescription), 10);
+    EXPECT_EQ (SlotOf (&AAX_IACFEffectDescriptor_V2::AddControlMIDINode), 11);
+
+    ExpectUnknownFirst<AAX_IACFComponentDescriptor_V2>();
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::Clear), 3);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddReservedField), 4);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddAudioIn), 5);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddAudioOut), 6);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddAudioBufferLength), 7);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddSampleRate), 8);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddClock), 9);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddSideChainIn), 10);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddDataInPort), 11);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddAuxOutputStem), 12);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddPrivateData), 13);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddDmaInstance), 14);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddMIDINode), 15);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddProcessProc_Native), 16);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddProcessProc_TI), 17);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor::AddMeters), 18);
+    EXPECT_EQ (SlotOf (&AAX_IACFComponentDescriptor_V2::AddTemporaryData), 19);
+
+    ExpectUnknownFirst<AAX_IACFPropertyMap_V2>();
+    EXPECT_EQ (SlotOf (&AAX_IACFPropertyMap::GetProperty), 3);
+    EXPECT_EQ (SlotOf (&AAX_IACFPropertyMap::AddProperty), 4);
+    EXPECT_EQ (SlotOf (&AAX_IACFPropertyMap::RemoveProperty), 5);
+    EXPECT_EQ (SlotOf (&AAX_IACFPropertyMap_V2::AddPropertyWithIDArray), 6);
+    EXPECT_EQ (SlotOf (&AAX_IACFPropertyMap_V2::GetPropertyWithIDArray), 7);
+}
+
+// Tables that begin with the two destructor entries.
+TEST (SlotOrder, StringAndHostServicesInterfaces)
+{
+    using AssignString = AAX_IString& (AAX_IString::*) (const AAX_IString&);
+    using AssignText = AAX_IString& (AAX_IString::*) (const char*);
+
+    EXPECT_EQ (SlotOf (&AAX_IString::Length), 2);
+    EXPECT_EQ (SlotOf (&AAX_IString::MaxLength), 3);
+    EXPECT_EQ (SlotOf (&AAX_IString::Get), 4);
+    EXPECT_EQ (SlotOf (&AAX_IString::Set), 5);
+    EXPECT_EQ (SlotOf (static_cast<AssignString> (&AAX_IString::operator=)), 6);
+    EXPECT_EQ (SlotOf (static_cast<AssignText> (&AAX_IString::operator=)), 7);
+
+    EXPECT_EQ (SlotOf (&AAX_IHostServices::Assert), 2);
+    EXPECT_EQ (SlotOf (&AAX_IHostServices::Trace), 3);
+    EXPECT_EQ (SlotOf (&AAX_IHostServices::StackTrace), 4);
+}
+
+TEST (SlotOrder, DescriptionInterfacesAfterTheDestructor)
+{
+    EXPECT_EQ (SlotOf (&AAX_ICollection::NewDescriptor), 2);
+    EXPECT_EQ (SlotOf (&AAX_ICollection::AddEffect), 3);
+    EXPECT_EQ (SlotOf (&AAX_ICollection::SetManufacturerName), 4);
+    EXPECT_EQ (SlotOf (&AAX_ICollection::AddPackageName), 5);
+    EXPECT_EQ (SlotOf (&AAX_ICollection::SetPackageVersion), 6);
+    EXPECT_EQ (SlotOf (&AAX_ICollection::NewPropertyMap), 7);
+    EXPECT_EQ (SlotOf (&AAX_ICollection::SetProperties), 8);
+
+    EXPECT_EQ (SlotOf (&AAX_IEffectDescriptor::NewComponentDescriptor), 2);
+    EXPECT_EQ (SlotOf (&AAX_IEffectDescriptor::AddComponent), 3);
+    EXPECT_EQ (SlotOf (&AAX_IEffectDescriptor::AddName), 4);
+    EXPECT_EQ (SlotOf (&AAX_IEffectDescriptor::AddCategory), 5);
+    EXPECT_EQ (SlotOf (&AAX_IEffectDescriptor::AddCategoryBypassParameter), 6);
+    EXPECT_EQ (SlotOf (&AAX_IEffectDescriptor::AddProcPtr), 7);
+    EXPECT_EQ (SlotOf (&AAX_IEffectDescriptor::NewPropertyMap), 8);
+    EXPECT_EQ (SlotOf (&AAX_IEffectDescriptor::SetProperties), 9);
+    EXPECT_EQ (SlotOf (&AAX_IEffectDescriptor::AddResourceInfo), 10);
+    EXPECT_EQ (SlotOf (&AAX_IEffectDescriptor::AddMeterDescription), 11);
+    EXPECT_EQ (SlotOf (&AAX_IEffectDescriptor::AddControlMIDINode), 12);
+
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::Clear), 2);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddAudioIn), 3);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddAudioOut), 4);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddAudioBufferLength), 5);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddSampleRate), 6);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddClock), 7);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddSideChainIn), 8);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddDataInPort), 9);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddAuxOutputStem), 10);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddPrivateData), 11);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddTemporaryData), 12);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddDmaInstance), 13);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddMeters), 14);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddMIDINode), 15);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddReservedField), 16);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::NewPropertyMap), 17);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::DuplicatePropertyMap), 18);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddProcessProc_Native), 19);
+    EXPECT_EQ (SlotOf (&AAX_IComponentDescriptor::AddProcessProc_TI), 20);
+
+    EXPECT_EQ (SlotOf (&AAX_IPropertyMap::GetProperty), 2);
+    EXPECT_EQ (SlotOf (&AAX_IPropertyMap::AddProperty), 3);
+    EXPECT_EQ (SlotOf (&AAX_IPropertyMap::RemoveProperty), 4);
+    EXPECT_EQ (SlotOf (&AAX_IPropertyMap::AddPropertyWithIDArray), 5);
+    EXPECT_EQ (SlotOf (&AAX_IPropertyMap::GetPropertyWithIDArray), 6);
+}
+
+TEST (SlotOrder, ReferenceCountedBaseAndTheObjectsTheHostHolds)
+{
+    EXPECT_EQ (SlotOf (&CACFUnknown::InitializeInstance), 2);
+    EXPECT_EQ (SlotOf (&CACFUnknown::FinalRelease), 3);
+    EXPECT_EQ (SlotOf (&CACFUnknown::ReclaimMemory), 4);
+    EXPECT_EQ (SlotOf (&CACFUnknown::InternalQueryInterface), 5);
+    EXPECT_EQ (SlotOf (&CACFUnknown::InternalAddRef), 6);
+    EXPECT_EQ (SlotOf (&CACFUnknown::InternalRelease), 7);
+
+    // The host sees the first base: its table begins with the three forwarding operations.
+    ExpectUnknownFirst<AAX_IEffectParameters>();
+    ExpectUnknownFirst<AAX_IEffectGUI>();
+}
