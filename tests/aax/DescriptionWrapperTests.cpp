@@ -382,3 +382,63 @@ TEST (DescriptionWrappers, AChildWhoseHostGivesNoFactoryThrowsAndLeavesNothingBe
     EXPECT_EQ (host.OutstandingReferences(), 0);
     EXPECT_EQ (host.OverReleases(), 0);
 }
+
+namespace
+{
+    /** A property map that this library did not make: it has no host interface inside. */
+    class ForeignMap final : public AAX_IPropertyMap
+    {
+    public:
+        AAX_CBoolean GetProperty (AAX_EProperty property, std::int32_t* value) const override
+        {
+            ++queries;
+
+            if (property != 10 && property != 200)
+                return 0;
+
+            *value = property * 3;
+            return 1;
+        }
+
+        AAX_ResultCode AddProperty (AAX_EProperty, std::int32_t) override    { return AAX_SUCCESS; }
+        AAX_ResultCode RemoveProperty (AAX_EProperty) override               { return AAX_SUCCESS; }
+        AAX_ResultCode AddPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad*,
+                                               std::uint32_t) override      { return AAX_SUCCESS; }
+        AAX_CBoolean GetPropertyWithIDArray (AAX_EProperty, const AAX_SPlugInIdentifierTriad**,
+                                             std::uint32_t*) const override { return 0; }
+
+        mutable int queries = 0;
+    };
+}
+
+TEST (DescriptionWrappers, AMapTheLibraryDidNotMakeReachesTheHostAsNullAndCanBeDuplicated)
+{
+    HostLog log;
+    FakeComponentFactory host (log);
+
+    {
+        AAX_VCollection collection (host.Unknown());
+        auto* effect = collection.NewDescriptor();
+        auto* component = effect->NewComponentDescriptor();
+        ForeignMap foreign;
+        log.Clear();
+
+        EXPECT_EQ (collection.SetProperties (&foreign), 0);
+        EXPECT_EQ (effect->SetProperties (&foreign), 0);
+        EXPECT_EQ (effect->AddMeterDescription (2, "Gain", &foreign), 0);
+        EXPECT_EQ (component->AddProcessProc_Native (processProc, &foreign, nullptr, nullptr, nullptr), 0);
+        EXPECT_EQ (log.OperationsOn ("collection#1"), Calls { "SetProperties(null)" });
+        EXPECT_EQ (log.OperationsOn ("effect#1"), (Calls { "SetProperties(null)", "AddMeterDescription(2, \"Gain\", null)" }));
+        EXPECT_EQ (log.OperationsOn ("component#1"), Calls { "AddProcessProc_Native(function, null, null, null, null)" });
+
+        // Duplication reads the source only through the interface.
+        ASSERT_NE (component->DuplicatePropertyMap (&foreign), nullptr);
+        EXPECT_EQ (foreign.queries, 392);
+        auto* hostCopy = dynamic_cast<FakePropertyMap*> (host.Find ("map#1"));
+        ASSERT_NE (hostCopy, nullptr);
+        EXPECT_EQ (hostCopy->Properties(), (std::map<std::int32_t, std::int32_t> { { 10, 30 }, { 200, 600 } }));
+    }
+
+    EXPECT_EQ (host.OutstandingReferences(), 0);
+    EXPECT_EQ (host.OverReleases(), 0);
+}

@@ -58,6 +58,12 @@ TEST_F (HostServices, StartMakesEachVersionThroughTheFactoryAndTraceReachesTheHo
     EXPECT_EQ (AAX_CHostServices::Trace (normal, "AAX_CChunkDataParser::GetChunkData ERROR: %s", "too big"), -77);
     EXPECT_EQ (log.OperationsOn ("services#1").back(),
                "Trace(134217728, \"AAX_CChunkDataParser::GetChunkData ERROR: too big\")");
+
+    // No format is nothing to send: an answer of 0, and the host hears nothing.
+    const char* const noFormat = nullptr;
+    log.Clear();
+    EXPECT_EQ (AAX_CHostServices::Trace (normal, noFormat), 0);
+    EXPECT_TRUE (log.Calls().empty());
 }
 
 TEST_F (HostServices, LongMessagesAreCutAt511Characters)

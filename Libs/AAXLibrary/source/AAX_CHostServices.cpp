@@ -12,7 +12,7 @@ namespace
     // Owned; published atomically because any thread may trace.
     std::atomic<AAX_IHostServices*> sHostServices { nullptr };
 
-    constexpr int traceBufferSize = 512;
+    constexpr int sTraceBufferSize = 512;
 }
 
 void AAX_CHostServices::Set (IACFUnknown* host)
@@ -37,7 +37,7 @@ AAX_ResultCode AAX_CHostServices::Trace (AAX_ETracePriorityHost priority, const 
     if (services == nullptr || format == nullptr)
         return AAX_SUCCESS;
 
-    char message[traceBufferSize];
+    char message[sTraceBufferSize];
 
     va_list args;
     va_start (args, format);

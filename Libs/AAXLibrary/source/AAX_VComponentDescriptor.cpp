@@ -3,8 +3,8 @@
 namespace
 {
     // The plain properties that a duplicate carries over.
-    constexpr std::int32_t firstCopiedProperty = 10;
-    constexpr std::int32_t lastCopiedProperty  = 401;
+    constexpr std::int32_t sFirstCopiedProperty = 10;
+    constexpr std::int32_t sLastCopiedProperty  = 401;
 }
 
 AAX_VComponentDescriptor::AAX_VComponentDescriptor (IACFUnknown* host) : m_HostUnknown (host)
@@ -162,7 +162,7 @@ AAX_IPropertyMap* AAX_VComponentDescriptor::DuplicatePropertyMap (AAX_IPropertyM
     if (source == nullptr)
         return copy;
 
-    for (auto number = firstCopiedProperty; number <= lastCopiedProperty; ++number)
+    for (auto number = sFirstCopiedProperty; number <= sLastCopiedProperty; ++number)
     {
         const auto property = static_cast<AAX_EProperty> (number);
         std::int32_t value = 0;
