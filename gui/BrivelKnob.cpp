@@ -42,10 +42,13 @@ int BrivelKnob::getFrameToDraw() const noexcept
     const auto proportion = (getValue() - minimum) / (maximum - minimum);
 
     // The frame is the proportion rounded up, so that any value above the minimum leaves
-    // frame 0. The small allowance keeps values on the grid on their own frame: 0.07 is
-    // 7.000000000000001 frames in binary arithmetic and must not round up to frame 8.
-    constexpr double gridAllowance = 1.0e-9;
-    const auto frame = (int) std::ceil ((double) (numFrames_ - 1) * proportion - gridAllowance);
+    // frame 0. Binary rounding puts some values on the grid a hair above their frame (0.07
+    // gives 7.000000000000001 frames), so the product is shrunk by a relative allowance far
+    // above the rounding error before the ceiling. Being relative, it never takes a value
+    // above the minimum, however small, down to frame 0.
+    constexpr double roundingAllowance = 1.0e-12;
+    const auto exactFrame = (double) (numFrames_ - 1) * proportion;
+    const auto frame = (int) std::ceil (exactFrame * (1.0 - roundingAllowance));
 
     return juce::jlimit (0, numFrames_ - 1, frame);
 }

@@ -2,6 +2,8 @@
 
 #include "gui/HushmoorKnobs.h"
 
+#include <limits>
+
 using namespace hushmoor::test;
 
 namespace
@@ -44,6 +46,26 @@ TEST_F (FilmstripKnob, ValuesOnTheGridKeepTheirOwnFrame)
 
     // A value the host sends as a float lands on the same grid point.
     EXPECT_EQ (frameFor ((double) 0.07f), 7);
+}
+
+TEST (ContinuousFilmstripKnob, AnyValueAboveZeroLeavesFrameZeroAndValuesBetweenFramesRoundUp)
+{
+    BrivelKnob knob ("knob");
+    knob.setBounds (0, 0, 96, 73);
+    knob.setImage (makeNumberedFilmstrip (96, 73, 101), 101, false);
+
+    const auto frameFor = [&knob] (double value)
+    {
+        knob.setValue (value, juce::dontSendNotification);
+        return paintedFrame (knob);
+    };
+
+    EXPECT_EQ (frameFor (0.0), 0);
+    EXPECT_EQ (frameFor (1.0e-12), 1) << "the rounding allowance must not swallow a tiny value";
+    EXPECT_EQ (frameFor (std::numeric_limits<double>::min()), 1);
+    EXPECT_EQ (frameFor (0.0700001), 8);
+    EXPECT_EQ (frameFor (0.5000001), 51);
+    EXPECT_EQ (frameFor (0.9999999), 100);
 }
 
 TEST_F (FilmstripKnob, DrawsTheFrameUnscaledIntoItsBounds)
