@@ -21,7 +21,7 @@ void Brivel2StateButton::setImage (juce::Image filmstrip)
     repaint();
 }
 
-int Brivel2StateButton::getFrameFor (bool, bool isButtonDown) const noexcept
+int Brivel2StateButton::frameFor (bool isButtonDown) const noexcept
 {
     if (getClickingTogglesState())
         return getToggleState() ? 1 : 0;
@@ -29,12 +29,12 @@ int Brivel2StateButton::getFrameFor (bool, bool isButtonDown) const noexcept
     return isButtonDown ? 1 : 0;
 }
 
-void Brivel2StateButton::paintButton (juce::Graphics& g, bool isMouseOver, bool isButtonDown)
+void Brivel2StateButton::paintButton (juce::Graphics& g, bool, bool isButtonDown)
 {
     if (! image_.isValid())
         return;
 
-    const auto frame = getFrameFor (isMouseOver, isButtonDown);
+    const auto frame = frameFor (isButtonDown);
     g.drawImage (image_, 0, 0, getWidth(), getHeight(),
                  0, frame * frameHeight_, frameWidth_, frameHeight_, false);
 }

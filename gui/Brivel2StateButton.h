@@ -15,13 +15,12 @@ public:
     /** Takes the filmstrip; an empty image keeps the previous frame size. */
     void setImage (juce::Image filmstrip);
 
-    /** The frame paintButton() shows for the given mouse state. */
-    int getFrameFor (bool isMouseOver, bool isButtonDown) const noexcept;
-
 protected:
     void paintButton (juce::Graphics&, bool isMouseOver, bool isButtonDown) override;
 
 private:
+    int frameFor (bool isButtonDown) const noexcept;
+
     static constexpr int numFrames = 2;
 
     juce::Image image_;

@@ -31,7 +31,7 @@ int Brivel4StateButton::getImageWidth() const
     return image_.isValid() ? image_.getWidth() : 0;
 }
 
-int Brivel4StateButton::getFrameFor (bool isMouseOver, bool isButtonDown) const
+int Brivel4StateButton::frameFor (bool isMouseOver, bool isButtonDown) const noexcept
 {
     if (getClickingTogglesState())
     {
@@ -46,12 +46,15 @@ int Brivel4StateButton::getFrameFor (bool isMouseOver, bool isButtonDown) const
 
 void Brivel4StateButton::paintButton (juce::Graphics& g, bool isMouseOver, bool isButtonDown)
 {
+    drawFrame (g, frameFor (isMouseOver, isButtonDown));
+}
+
+void Brivel4StateButton::drawFrame (juce::Graphics& g, int frame) const
+{
     if (! image_.isValid())
         return;
 
     g.setOpacity (isEnabled() ? 1.0f : 0.4f);
-
-    const auto frame = getFrameFor (isMouseOver, isButtonDown);
     g.drawImage (image_, 0, 0, getWidth(), getHeight(),
                  0, frame * frameHeight_, frameWidth_, frameHeight_, false);
 }
@@ -64,10 +67,15 @@ Brivel4StateButton3PDT::Brivel4StateButton3PDT (const juce::String& name)
 
 Brivel4StateButton3PDT::~Brivel4StateButton3PDT() = default;
 
-int Brivel4StateButton3PDT::getFrameFor (bool, bool isButtonDown) const
+int Brivel4StateButton3PDT::frameFor (bool isButtonDown) const noexcept
 {
     if (! getClickingTogglesState())
         return 0;
 
     return (getToggleState() ? 2 : 0) + (isButtonDown ? 1 : 0);
+}
+
+void Brivel4StateButton3PDT::paintButton (juce::Graphics& g, bool, bool isButtonDown)
+{
+    drawFrame (g, frameFor (isButtonDown));
 }

@@ -23,15 +23,18 @@ public:
     /** Width of the current image, or 0 without one. */
     virtual int getImageWidth() const;
 
-    /** The frame paintButton() shows for the given mouse state, from the toggle state. */
-    virtual int getFrameFor (bool isMouseOver, bool isButtonDown) const;
-
 protected:
     void paintButton (juce::Graphics&, bool isMouseOver, bool isButtonDown) override;
+
+    /** Draws one frame of the filmstrip into the whole button, at 40% opacity when the
+        button is disabled; draws nothing at all without an image. */
+    void drawFrame (juce::Graphics&, int frame) const;
 
     static constexpr int numFrames = 4;
 
 private:
+    int frameFor (bool isMouseOver, bool isButtonDown) const noexcept;
+
     juce::Image image_;
     int frameWidth_ = 0;
     int frameHeight_ = 0;
@@ -49,8 +52,11 @@ public:
     explicit Brivel4StateButton3PDT (const juce::String& name);
     ~Brivel4StateButton3PDT() override;
 
-    int getFrameFor (bool isMouseOver, bool isButtonDown) const override;
+protected:
+    void paintButton (juce::Graphics&, bool isMouseOver, bool isButtonDown) override;
 
 private:
+    int frameFor (bool isButtonDown) const noexcept;
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (Brivel4StateButton3PDT)
 };
