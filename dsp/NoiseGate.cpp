@@ -201,6 +201,11 @@ void NoiseGate::processMonoGate (float* buffer, int numSamples) noexcept
 
 void NoiseGate::processNoiseGate (float* left, float* right, int numSamples) noexcept
 {
+    // Public, so it may be called directly: no samples, no step, and the envelopes stay
+    // as they are (a linked block would otherwise copy the left envelope to the right).
+    if (numSamples <= 0)
+        return;
+
     const float threshold = thresholdGain_, attack = attackCoeff_, decay = decayCoeff_;
     float envelopeL = envelopeL_;
     float envelopeR = envelopeR_;

@@ -34,7 +34,7 @@ public:
     /** Puts the crossfade into the switch's settled state at once and picks the fade length. */
     void forceCalcParams() override;
 
-    /** The stereo gate loop, without any crossfade. */
+    /** The stereo gate loop, without any crossfade; n <= 0 processes nothing. */
     void processNoiseGate (float* left, float* right, int numSamples) noexcept;
 
     static constexpr float defaultValues[totalNumParams] { 1.0f, 0.0f, 0.0f, 0.134f, 0.367f };
@@ -60,7 +60,6 @@ private:
     void processMonoGate (float* buffer, int numSamples) noexcept;
     template <bool fadingIn>
     void mixFade (float* const* channels, const float* const* dry, int numChannels, int numSamples) noexcept;
-    void processBlockOfState (float* left, float* right, int numSamples) noexcept;
     bool ensureCapacity (int numSamples);
     float timeCoefficient (float value, float scaleMs) const noexcept;
 

@@ -96,13 +96,11 @@ public:
         (setParameter and calcParameter each count one). Audio thread only. */
     int getGateParameterCallCount() const noexcept     { return gateParameterCalls_; }
 
-    /** Set whenever a value changes; the editor's timer refreshes its controls and clears it. */
-    std::atomic<bool> paramsChanged_ { false };
-
 private:
     void pushChangedValuesToGate() noexcept;
     Preset& activePreset() noexcept                    { return presets_[activePreset_.load (std::memory_order_relaxed)]; }
 
+    // The members in the order of Part 2.101 (paramsChanged_ last, public for the editor).
     std::atomic<int> activePreset_ { 0 };
     Preset presets_[numPresets];
     bool lastOn_ = true;
@@ -111,7 +109,13 @@ private:
     float lastThreshold_ = 0.0f;
     float lastAttack_ = 0.0f;
     float lastDecay_ = 0.0f;
-    int gateParameterCalls_ = 0;
+
+public:
+    /** Set whenever a value changes; the editor's timer refreshes its controls and clears it. */
+    std::atomic<bool> paramsChanged_ { false };
+
+private:
+    int gateParameterCalls_ = 0;   // for tests only
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (GraviloHushmoorAudioProcessor)
 };

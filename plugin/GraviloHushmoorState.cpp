@@ -16,6 +16,7 @@
 #include "plugin/GraviloHushmoorAudioProcessor.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <string_view>
 #include <unordered_set>
@@ -37,13 +38,14 @@ namespace
     }
 
     /** An attribute's number, as getDoubleAttribute reads it, narrowed to float; the
-        framework's reader drops the sign of a zero ("-0"), which is kept here. */
+        framework's reader drops the sign of a zero ("-0") and of a not-a-number ("-nan",
+        which the writer gives a negative one), which is kept here. */
     float readNumber (const juce::String& text)
     {
         const float value = narrowToFloat (text.getDoubleValue());
 
-        if (value == 0.0f && text.trimStart().startsWithChar ('-'))
-            return -0.0f;
+        if ((value == 0.0f || std::isnan (value)) && text.trimStart().startsWithChar ('-'))
+            return std::copysign (value, -1.0f);
 
         return value;
     }

@@ -175,3 +175,24 @@ TEST (NoiseGateEnvelope, NonPositiveBlockLengthsProcessNothing)
     EXPECT_EQ (p.gate.getEnvelopeLeft(), 0.0f);
     EXPECT_EQ (p.gate.getExpectedSampleFrame(), 16384);
 }
+
+TEST (NoiseGateEnvelope, TheStereoLoopCalledDirectlyWithNoSamplesLeavesTheEnvelopesAlone)
+{
+    // Dual mono leaves the two envelopes apart; a linked call of the public stereo loop
+    // with n <= 0 must then process nothing, not even copy the left envelope to the right.
+    PreparedGate p (0.5f, 0.0f, 0.0f, true);
+    std::vector<float> left (8, 0.9f), right (8, 0.001f);
+    p.gate.process (left.data(), right.data(), 8);
+    ASSERT_EQ (p.gate.getEnvelopeLeft(), 1.0f);
+    ASSERT_EQ (p.gate.getEnvelopeRight(), 1.0e-20f);
+
+    p.gate.setParameter (dualMonoParam, 0.0f);
+    float l = 0.5f, r = 0.25f;
+    p.gate.processNoiseGate (&l, &r, 0);
+    p.gate.processNoiseGate (&l, &r, -4);
+
+    EXPECT_EQ (l, 0.5f);
+    EXPECT_EQ (r, 0.25f);
+    EXPECT_EQ (p.gate.getEnvelopeLeft(), 1.0f);
+    EXPECT_EQ (p.gate.getEnvelopeRight(), 1.0e-20f);
+}

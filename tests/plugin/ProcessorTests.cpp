@@ -522,6 +522,42 @@ TEST (ProcessorBlocks, SwitchingOffStartsTheFadeAtTheNextBlock)
     EXPECT_EQ (p.getGate().getFadeState(), stateFadingIn);
 }
 
+TEST (ProcessorBlocks, SwitchesReachTheGateAsOneOrZeroAndOtherValuesUnchanged)
+{
+    GraviloHushmoorAudioProcessor p;
+    p.setParameter (0, 0.3f);
+    p.setParameter (1, 0.7f);
+    p.setParameter (2, 0.25f);
+    prepareWithLayout (p, 2, 2);
+
+    // prepareToPlay: the switches as 1.0 or 0.0, the other three as they are.
+    EXPECT_EQ (mutableGate (p).getParameter (0), 1.0f);
+    EXPECT_EQ (mutableGate (p).getParameter (1), 1.0f);
+    EXPECT_EQ (mutableGate (p).getParameter (2), 0.25f);
+
+    juce::MidiBuffer midi;
+    juce::AudioBuffer<float> buffer (2, 64);
+    fillSignal (buffer);
+
+    p.setParameter (0, -0.5f);   // off: not above 0
+    p.setParameter (1, -2.0f);
+    p.setParameter (3, 0.6f);
+    p.processBlock (buffer, midi);
+    EXPECT_EQ (bitsOf (mutableGate (p).getParameter (0)), bitsOf (0.0f));
+    EXPECT_EQ (bitsOf (mutableGate (p).getParameter (1)), bitsOf (0.0f));
+    EXPECT_EQ (mutableGate (p).getParameter (3), 0.6f);
+    EXPECT_EQ (p.getGate().getFadeState(), stateFadingOut);   // calcParameter (0) ran
+    EXPECT_FALSE (p.getGate().isDualMono());
+
+    p.setParameter (0, 2.5f);
+    p.setParameter (1, 1.0e-30f);
+    p.processBlock (buffer, midi);
+    EXPECT_EQ (mutableGate (p).getParameter (0), 1.0f);
+    EXPECT_EQ (mutableGate (p).getParameter (1), 1.0f);
+    EXPECT_EQ (p.getGate().getFadeState(), stateFadingIn);
+    EXPECT_TRUE (p.getGate().isDualMono());
+}
+
 TEST (ProcessorBlocks, MidiIsIgnored)
 {
     GraviloHushmoorAudioProcessor p;

@@ -359,3 +359,95 @@ TEST (StateRestoreRules, RandomBlobsNeverCrash)
     q.getStateInformation (block);
     EXPECT_GT (block.getSize(), 9u);
 }
+
+//==============================================================================
+namespace
+{
+    /** The XML text of a state, between the length word and the zero byte. */
+    std::string xmlTextOf (GraviloHushmoorAudioProcessor& p)
+    {
+        const auto block = stateOf (p);
+        return std::string (static_cast<const char*> (block.getData()) + 8, block.getSize() - 9);
+    }
+
+    /** The value text of one attribute, as it stands in the bytes. */
+    std::string rawAttribute (const std::string& xml, const std::string& name)
+    {
+        const auto key = " " + name + "=\"";
+        const auto start = xml.find (key);
+        if (start == std::string::npos)
+            return "<missing>";
+        const auto valueStart = start + key.size();
+        return xml.substr (valueStart, xml.find ('"', valueStart) - valueStart);
+    }
+}
+
+TEST (State, NumbersAreWrittenWithTwentySignificantDigitsAndNoTrailingZeros)
+{
+    GraviloHushmoorAudioProcessor p;
+    p.setCurrentProgram (2);
+    p.setParameter (0, 0.5f);
+    p.setParameter (1, -0.0f);
+    p.setParameter (2, 0.1f);
+    p.setParameter (3, std::numeric_limits<float>::denorm_min());
+    p.setParameter (4, 1.0e-5f);
+    p.setCurrentProgram (0);
+
+    const auto xml = xmlTextOf (p);
+    EXPECT_EQ (rawAttribute (xml, "activePreset"), "0");
+    EXPECT_EQ (rawAttribute (xml, "bypass0"), "1");
+    EXPECT_EQ (rawAttribute (xml, "dualmono0"), "0");
+    EXPECT_EQ (rawAttribute (xml, "attack0"), "0.13400000333786010742");
+    EXPECT_EQ (rawAttribute (xml, "decay0"), "0.36700001358985900879");
+    EXPECT_EQ (rawAttribute (xml, "bypass2"), "0.5");
+    EXPECT_EQ (rawAttribute (xml, "dualmono2"), "-0");
+    EXPECT_EQ (rawAttribute (xml, "threshold2"), "0.10000000149011611938");
+    EXPECT_EQ (rawAttribute (xml, "attack2"), "1.4012984643248170709e-45");
+    EXPECT_EQ (rawAttribute (xml, "decay2"), "9.9999997473787516356e-06");
+    EXPECT_EQ (xml.find ('\n'), std::string::npos);
+    EXPECT_EQ (xml.rfind ("<?xml", 0), std::string::npos);
+}
+
+TEST (State, PresetNamesAreEscapedAsTheFrameworksXmlWriterDoes)
+{
+    GraviloHushmoorAudioProcessor p;
+    const auto name = juce::String::fromUTF8 ("a\"b<c>&d'e^f`g\th\ni \xc3\xa9\xe2\x99\xaa");
+    p.changeProgramName (5, name);
+
+    const auto xml = xmlTextOf (p);
+    EXPECT_EQ (rawAttribute (xml, "PresetName5"),
+               "a&quot;b&lt;c&gt;&amp;d'e&#94;f&#96;g&#9;h&#10;i &#233;&#9834;");
+
+    // The same as juce::XmlElement writes the attribute itself.
+    juce::XmlElement element ("X");
+    element.setAttribute ("n", name);
+    const auto written = element.toString (juce::XmlElement::TextFormat().singleLine().withoutHeader());
+    EXPECT_EQ (juce::String (rawAttribute (xml, "PresetName5")), written.fromFirstOccurrenceOf ("n=\"", false, false)
+                                                                          .upToLastOccurrenceOf ("\"", false, false));
+
+    GraviloHushmoorAudioProcessor q;
+    restore (q, stateOf (p));
+    EXPECT_EQ (q.getProgramName (5), name);
+}
+
+TEST (State, InfinitiesAndNotANumbersKeepTheirSign)
+{
+    const float values[] { std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+                           floatFromBits (0x7fc00000u), floatFromBits (0xffc00000u), -0.0f };
+
+    GraviloHushmoorAudioProcessor p;
+    for (int k = 0; k < 5; ++k)
+        p.setParameter (k, values[k]);
+
+    const auto xml = xmlTextOf (p);
+    EXPECT_EQ (rawAttribute (xml, "bypass0"), "inf");
+    EXPECT_EQ (rawAttribute (xml, "dualmono0"), "-inf");
+    EXPECT_EQ (rawAttribute (xml, "threshold0"), "nan");
+    EXPECT_EQ (rawAttribute (xml, "attack0"), "-nan");
+    EXPECT_EQ (rawAttribute (xml, "decay0"), "-0");
+
+    GraviloHushmoorAudioProcessor q;
+    restore (q, stateOf (p));
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ (bitsOf (q.getPreset (0).getValue (k)), bitsOf (values[k])) << k;
+}
