@@ -100,7 +100,7 @@ private:
     void pushChangedValuesToGate() noexcept;
     Preset& activePreset() noexcept                    { return presets_[activePreset_.load (std::memory_order_relaxed)]; }
 
-    // The members in the order of Part 2.101 (paramsChanged_ last, public for the editor).
+    // paramsChanged_ comes last and stays public: the editor reads and clears it.
     std::atomic<int> activePreset_ { 0 };
     Preset presets_[numPresets];
     bool lastOn_ = true;
