@@ -2,6 +2,8 @@
 
 #include "ACFBase.h"
 
+#include <cstddef>
+
 /** The host's 8-bit boolean: any non-zero value is true, and values pass through unfolded. */
 using AAX_CBoolean = std::uint8_t;
 
@@ -35,6 +37,17 @@ enum AAX_EMIDINodeType : std::int32_t {};
 enum AAX_EResourceType : std::int32_t {};
 enum AAX_EComponentInstanceInitAction : std::int32_t {};
 enum AAX_EStemFormat : std::int32_t {};
+enum AAX_EFrameRate : std::int32_t {};
+enum AAX_EFeetFramesRate : std::int32_t {};
+/** Why the host changed a parameter's value. */
+enum AAX_EUpdateSource : std::int32_t {};
+
+/** Stored and answered by a parameter; only the host interprets it. */
+enum AAX_EParameterType : std::int32_t
+{
+    AAX_PARAMETER_TYPE_DISCRETE   = 0,
+    AAX_PARAMETER_TYPE_CONTINUOUS = 1
+};
 
 /** Where the host's direct-memory-access modes live. */
 struct AAX_IDma
@@ -46,6 +59,34 @@ enum AAX_ETracePriorityHost : std::int32_t
 {
     AAX_eTracePriorityHost_Normal = 0x08000000
 };
+
+/** A view size as the host exchanges it: the vertical extent first. */
+struct AAX_Point
+{
+    float vertical;
+    float horizontal;
+};
+
+/** The host's MIDI packet; the library only passes it through. */
+struct AAX_CMidiPacket;
+
+/**
+    The host's chunk record: a 56-byte head, then dataSize bytes of body in data. Hosts
+    allocate it for the body they expect, so only the first dataSize bytes of data exist.
+*/
+struct AAX_SPlugInChunk
+{
+    std::int32_t dataSize;
+    std::int32_t version;
+    std::uint32_t manufacturerID;
+    std::uint32_t productID;
+    std::uint32_t plugInID;
+    std::uint32_t chunkID;
+    char name[32];
+    char data[1];
+};
+
+static_assert (offsetof (AAX_SPlugInChunk, data) == 56, "the chunk body follows the 56-byte head");
 
 /** One plug-in identity as the host records it: manufacturer, product and plug-in codes. */
 struct AAX_SPlugInIdentifierTriad

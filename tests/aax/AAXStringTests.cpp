@@ -97,21 +97,23 @@ TEST (AAXString, NumbersIgnoreTheProcessLocale)
 
 TEST (AAXString, ToDoubleReadsALeadingNumber)
 {
-    for (const char* text : { "1.5", " 1.5", "1.5 ms", "1.5abc" })
+    // An exponent mark without digits belongs to the letters after the number.
+    const std::pair<const char*, double> rows[] {
+        { "1.5", 1.5 }, { " 1.5", 1.5 }, { "1.5 ms", 1.5 }, { "1.5abc", 1.5 }, { "-2e3", -2000.0 }, { "1.5e", 1.5 },
+        { "1.5em", 1.5 }, { "2e+", 2.0 }, { "3E-x", 3.0 }, { "+.5E+1x", 5.0 }, { "7.", 7.0 }, { "\t-0.25", -0.25 },
+    };
+
+    for (const auto& [text, expected] : rows)
     {
         double value = 0.0;
         EXPECT_TRUE (AAX_CString (text).ToDouble (&value)) << text;
-        EXPECT_EQ (value, 1.5) << text;
+        EXPECT_EQ (value, expected) << text;
     }
-
-    double value = 0.0;
-    EXPECT_TRUE (AAX_CString ("-2e3").ToDouble (&value));
-    EXPECT_EQ (value, -2000.0);
 }
 
 TEST (AAXString, ToDoubleFailsWithZeroWithoutANumber)
 {
-    for (const char* text : { "", "abc", ".", "-", " " })
+    for (const char* text : { "", "abc", ".", "-", " ", "e5", "-.e1", "inf", "1e999" })
     {
         double value = 7.0;
         EXPECT_FALSE (AAX_CString (text).ToDouble (&value)) << '"' << text << '"';

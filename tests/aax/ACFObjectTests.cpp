@@ -23,6 +23,12 @@ namespace
         explicit TestEffectParameters (Lifecycle& lifecycle) : m_Lifecycle (lifecycle) {}
         ~TestEffectParameters() override   { ++m_Lifecycle.destructions; }
 
+        AAX_ResultCode GetParameter (const char*, AAX_IParameter** parameter) override
+        {
+            *parameter = nullptr;
+            return AAX_RESULT_UNKNOWN_PARAMETER;
+        }
+
         void FinalRelease() override
         {
             ++m_Lifecycle.finalReleases;

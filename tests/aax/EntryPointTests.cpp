@@ -38,7 +38,11 @@ namespace
         std::vector<std::unique_ptr<FakeComponentFactory>> hosts;
     };
 
-    class LiveEffect final : public AAX_IEffectParameters {};
+    class LiveEffect final : public AAX_IEffectParameters
+    {
+    public:
+        AAX_ResultCode GetParameter (const char*, AAX_IParameter**) override    { return AAX_RESULT_UNKNOWN_PARAMETER; }
+    };
 
     IACFPluginDefinition* const untouched = reinterpret_cast<IACFPluginDefinition*> (0x1234);
 }

@@ -3,19 +3,32 @@
 // virtual members, which this platform's C++ ABI encodes as 1 + the byte offset of the
 // member's entry in the table.
 
+#include "AAX_CPacketDispatcher.h"
+#include "AAX_IACFAutomationDelegate.h"
 #include "AAX_IACFCollection.h"
 #include "AAX_IACFComponentDescriptor.h"
+#include "AAX_IACFController.h"
 #include "AAX_IACFEffectDescriptor.h"
 #include "AAX_IACFHostServices.h"
 #include "AAX_IACFPropertyMap.h"
+#include "AAX_IACFTransport.h"
+#include "AAX_IACFViewContainer.h"
+#include "AAX_IAutomationDelegate.h"
 #include "AAX_ICollection.h"
 #include "AAX_IComponentDescriptor.h"
+#include "AAX_IController.h"
+#include "AAX_IDisplayDelegate.h"
 #include "AAX_IEffectDescriptor.h"
 #include "AAX_IEffectGUI.h"
 #include "AAX_IEffectParameters.h"
 #include "AAX_IHostServices.h"
+#include "AAX_IParameter.h"
+#include "AAX_IParameterValue.h"
 #include "AAX_IPropertyMap.h"
 #include "AAX_IString.h"
+#include "AAX_ITaperDelegate.h"
+#include "AAX_ITransport.h"
+#include "AAX_IViewContainer.h"
 #include "CACFUnknown.h"
 #include "IACFComponentFactory.h"
 
@@ -23,6 +36,8 @@
 
 #include <cstddef>
 #include <cstring>
+#include <numeric>
+#include <vector>
 
 namespace
 {
@@ -38,6 +53,19 @@ namespace
             return -1;
 
         return (words[0] - 1) / static_cast<std::ptrdiff_t> (sizeof (void*));
+    }
+
+    template <class... Members>
+    std::vector<std::ptrdiff_t> SlotsOf (Members... members)
+    {
+        return { SlotOf (members)... };
+    }
+
+    std::vector<std::ptrdiff_t> Consecutive (std::ptrdiff_t first, std::size_t count)
+    {
+        std::vector<std::ptrdiff_t> slots (count);
+        std::iota (slots.begin(), slots.end(), first);
+        return slots;
     }
 
     // Every base-interface table starts with QueryInterface, AddRef, Release.
@@ -189,4 +217,123 @@ TEST (SlotOrder, ReferenceCountedBaseAndTheObjectsTheHostHolds)
     // The host sees the first base: its table begins with the three forwarding operations.
     ExpectUnknownFirst<AAX_IEffectParameters>();
     ExpectUnknownFirst<AAX_IEffectGUI>();
+}
+
+// The host's run-time interfaces, each version continuing the one below.
+TEST (SlotOrder, HostRuntimeInterfaces)
+{
+    ExpectUnknownFirst<AAX_IACFController_V3>();
+    using C1 = AAX_IACFController;
+    using C2 = AAX_IACFController_V2;
+    using C3 = AAX_IACFController_V3;
+    EXPECT_EQ (SlotsOf (&C1::GetEffectID, &C1::GetSampleRate, &C1::GetInputStemFormat, &C1::GetOutputStemFormat,
+                        &C1::GetSignalLatency, &C1::GetCycleCount, &C1::GetTODLocation, &C1::SetSignalLatency,
+                        &C1::SetCycleCount, &C1::PostPacket, &C1::GetCurrentMeterValue, &C1::GetMeterPeakValue,
+                        &C1::ClearMeterPeakValue, &C1::GetMeterClipped, &C1::ClearMeterClipped, &C1::GetMeterCount,
+                        &C1::GetNextMIDIPacket, &C2::SendNotification, &C2::GetHybridSignalLatency,
+                        &C2::GetCurrentAutomationTimestamp, &C2::GetHostName, &C3::GetPlugInTargetPlatform,
+                        &C3::GetIsAudioSuite),
+               Consecutive (3, 23));
+
+    ExpectUnknownFirst<AAX_IACFTransport_V2>();
+    using T1 = AAX_IACFTransport;
+    using T2 = AAX_IACFTransport_V2;
+    EXPECT_EQ (SlotsOf (&T1::GetCurrentTempo, &T1::GetCurrentMeter, &T1::IsTransportPlaying, &T1::GetCurrentTickPosition,
+                        &T1::GetCurrentLoopPosition, &T1::GetCurrentNativeSampleLocation, &T1::GetCustomTickPosition,
+                        &T1::GetBarBeatPosition, &T1::GetTicksPerQuarter, &T1::GetCurrentTicksPerBeat,
+                        &T2::GetTimelineSelectionStartPosition, &T2::GetTimeCodeInfo, &T2::GetFeetFramesInfo,
+                        &T2::IsMetronomeEnabled),
+               Consecutive (3, 14));
+
+    ExpectUnknownFirst<AAX_IACFViewContainer_V2>();
+    using V1 = AAX_IACFViewContainer;
+    using V2 = AAX_IACFViewContainer_V2;
+    EXPECT_EQ (SlotsOf (&V1::GetType, &V1::GetPtr, &V1::GetModifiers, &V1::SetViewSize, &V1::HandleParameterMouseDown,
+                        &V1::HandleParameterMouseDrag, &V1::HandleParameterMouseUp,
+                        &V2::HandleMultipleParametersMouseDown, &V2::HandleMultipleParametersMouseDrag,
+                        &V2::HandleMultipleParametersMouseUp),
+               Consecutive (3, 10));
+
+    ExpectUnknownFirst<AAX_IACFAutomationDelegate>();
+    using A = AAX_IACFAutomationDelegate;
+    EXPECT_EQ (SlotsOf (&A::RegisterParameter, &A::UnregisterParameter, &A::PostSetValueRequest, &A::PostCurrentValue,
+                        &A::PostTouchRequest, &A::PostReleaseRequest, &A::GetTouchState),
+               Consecutive (3, 7));
+}
+
+// The library's own interfaces: the controller's order departs from the host's in two places.
+TEST (SlotOrder, LibraryRuntimeInterfacesAfterTheDestructor)
+{
+    using C = AAX_IController;
+    EXPECT_EQ (SlotsOf (&C::GetEffectID, &C::GetSampleRate, &C::GetInputStemFormat, &C::GetOutputStemFormat,
+                        &C::GetSignalLatency, &C::GetCycleCount, &C::GetTODLocation, &C::SetSignalLatency,
+                        &C::SetCycleCount, &C::PostPacket, &C::SendNotification, &C::GetCurrentMeterValue,
+                        &C::GetMeterPeakValue, &C::ClearMeterPeakValue, &C::GetMeterCount, &C::GetMeterClipped,
+                        &C::ClearMeterClipped, &C::GetNextMIDIPacket, &C::GetHybridSignalLatency,
+                        &C::GetCurrentAutomationTimestamp, &C::GetHostName, &C::GetPlugInTargetPlatform,
+                        &C::GetIsAudioSuite),
+               Consecutive (2, 23));
+
+    using T = AAX_ITransport;
+    EXPECT_EQ (SlotsOf (&T::GetCurrentTempo, &T::GetCurrentMeter, &T::IsTransportPlaying, &T::GetCurrentTickPosition,
+                        &T::GetCurrentLoopPosition, &T::GetCurrentNativeSampleLocation, &T::GetCustomTickPosition,
+                        &T::GetBarBeatPosition, &T::GetTicksPerQuarter, &T::GetCurrentTicksPerBeat,
+                        &T::GetTimelineSelectionStartPosition, &T::GetTimeCodeInfo, &T::GetFeetFramesInfo,
+                        &T::IsMetronomeEnabled),
+               Consecutive (2, 14));
+
+    using V = AAX_IViewContainer;
+    EXPECT_EQ (SlotsOf (&V::GetType, &V::GetPtr, &V::GetModifiers, &V::SetViewSize, &V::HandleParameterMouseDown,
+                        &V::HandleParameterMouseDrag, &V::HandleParameterMouseUp, &V::HandleMultipleParametersMouseDown,
+                        &V::HandleMultipleParametersMouseDrag, &V::HandleMultipleParametersMouseUp),
+               Consecutive (2, 10));
+
+    using A = AAX_IAutomationDelegate;
+    EXPECT_EQ (SlotsOf (&A::RegisterParameter, &A::UnregisterParameter, &A::PostSetValueRequest, &A::PostCurrentValue,
+                        &A::PostTouchRequest, &A::PostReleaseRequest, &A::GetTouchState),
+               Consecutive (2, 7));
+}
+
+TEST (SlotOrder, ParameterDelegateAndPacketInterfaces)
+{
+    using P = AAX_IParameter;
+    using ValueString = bool (P::*) (std::int32_t, AAX_CString*) const;
+    using StringFromValue = bool (P::*) (double, std::int32_t, AAX_CString&) const;
+    EXPECT_EQ (SlotsOf (&P::CloneValue, &P::Identifier, &P::SetName, &P::Name, &P::AddShortenedName, &P::ShortenedName,
+                        &P::ClearShortenedNames, &P::Automatable, &P::SetAutomationDelegate, &P::Touch, &P::Release,
+                        &P::SetNormalizedValue, &P::GetNormalizedValue, &P::SetNormalizedDefaultValue,
+                        &P::GetNormalizedDefaultValue, &P::SetToDefaultValue, &P::SetNumberOfSteps,
+                        &P::GetNumberOfSteps, &P::GetStepValue, &P::GetNormalizedValueFromStep,
+                        &P::GetStepValueFromNormalizedValue, &P::SetStepValue,
+                        static_cast<bool (P::*) (AAX_CString*) const> (&P::GetValueString),
+                        static_cast<ValueString> (&P::GetValueString), &P::GetNormalizedValueFromBool,
+                        &P::GetNormalizedValueFromInt32, &P::GetNormalizedValueFromFloat,
+                        &P::GetNormalizedValueFromDouble, &P::GetNormalizedValueFromString,
+                        &P::GetBoolFromNormalizedValue, &P::GetInt32FromNormalizedValue, &P::GetFloatFromNormalizedValue,
+                        &P::GetDoubleFromNormalizedValue,
+                        static_cast<bool (P::*) (double, AAX_CString&) const> (&P::GetStringFromNormalizedValue),
+                        static_cast<StringFromValue> (&P::GetStringFromNormalizedValue), &P::SetValueFromString,
+                        &P::GetValueAsBool, &P::GetValueAsInt32, &P::GetValueAsFloat, &P::GetValueAsDouble,
+                        &P::GetValueAsString, &P::SetValueWithBool, &P::SetValueWithInt32, &P::SetValueWithFloat,
+                        &P::SetValueWithDouble, &P::SetValueWithString, &P::SetType, &P::GetType, &P::SetOrientation,
+                        &P::GetOrientation, &P::SetTaperDelegate, &P::SetDisplayDelegate, &P::UpdateNormalizedValue),
+               Consecutive (2, 53));
+
+    using V = AAX_IParameterValue;
+    EXPECT_EQ (SlotsOf (&V::Clone, &V::Identifier, &V::GetValueAsBool, &V::GetValueAsInt32, &V::GetValueAsFloat,
+                        &V::GetValueAsDouble, &V::GetValueAsString),
+               Consecutive (2, 7));
+
+    using Taper = AAX_ITaperDelegate<float>;
+    EXPECT_EQ (SlotsOf (&Taper::Clone, &Taper::GetMaximumValue, &Taper::GetMinimumValue, &Taper::ConstrainRealValue,
+                        &Taper::NormalizedToReal, &Taper::RealToNormalized),
+               Consecutive (2, 6));
+
+    using Display = AAX_IDisplayDelegate<bool>;
+    EXPECT_EQ (SlotsOf (&Display::Clone, static_cast<bool (Display::*) (bool, AAX_CString*) const> (&Display::ValueToString),
+                        static_cast<bool (Display::*) (bool, std::int32_t, AAX_CString*) const> (&Display::ValueToString),
+                        &Display::StringToValue),
+               Consecutive (2, 4));
+
+    EXPECT_EQ (SlotsOf (&AAX_IPacketHandler::Clone, &AAX_IPacketHandler::Call), Consecutive (2, 2));
 }

@@ -8,6 +8,52 @@
 namespace
 {
     const char* textOrEmpty (const char* text) noexcept    { return text != nullptr ? text : ""; }
+
+    bool isDigit (char c) noexcept                         { return c >= '0' && c <= '9'; }
+    bool isSpace (char c) noexcept                         { return c == ' ' || (c >= '\t' && c <= '\r'); }
+    bool isSign (char c) noexcept                          { return c == '+' || c == '-'; }
+
+    /**
+        The longest number at the start of the text, after white space: a sign, digits with
+        an optional fraction, and an exponent only when digits follow its mark. Empty when
+        the text does not start with a number.
+    */
+    std::string LeadingNumber (const std::string& text)
+    {
+        const auto size = text.size();
+        const auto skip = [&] (std::size_t pos, bool (*matches) (char)) noexcept
+        {
+            while (pos < size && matches (text[pos]))
+                ++pos;
+
+            return pos;
+        };
+
+        const auto start = skip (0, isSpace);
+        const auto integerStart = start < size && isSign (text[start]) ? start + 1 : start;
+        const auto integerEnd = skip (integerStart, isDigit);
+        auto end = integerEnd;
+        std::size_t fractionDigits = 0;
+
+        if (end < size && text[end] == '.')
+        {
+            end = skip (end + 1, isDigit);
+            fractionDigits = end - integerEnd - 1;
+        }
+
+        if (integerEnd == integerStart && fractionDigits == 0)
+            return {};
+
+        if (end < size && (text[end] == 'e' || text[end] == 'E'))
+        {
+            const auto exponentStart = end + 1 < size && isSign (text[end + 1]) ? end + 2 : end + 1;
+
+            if (const auto exponentEnd = skip (exponentStart, isDigit); exponentEnd > exponentStart)
+                end = exponentEnd;
+        }
+
+        return text.substr (start, end - start);
+    }
 }
 
 AAX_CString::AAX_CString (const char* text) : m_Text (textOrEmpty (text)) {}
@@ -90,7 +136,9 @@ void AAX_CString::SubString (std::uint32_t pos, std::uint32_t count, AAX_IString
 
 bool AAX_CString::ToDouble (double* out) const
 {
-    std::istringstream stream (m_Text);
+    // The stream gets only the number itself: an exponent mark without digits ("1.5e",
+    // "2e+") ends the number instead of failing it, as it does in strtod.
+    std::istringstream stream (LeadingNumber (m_Text));
     stream.imbue (std::locale::classic());
 
     double value = 0.0;

@@ -107,10 +107,30 @@ void ACFCreateHostComponent (IACFUnknown* host, const _acfUID& componentID, cons
     factory->CreateComponent (componentID, nullptr, interfaceID, into.Out());
 }
 
+/** Asks a host object for one version of an interface; the result is not looked at. Null asks nothing. */
+template <class To>
+void ACFQueryHostVersion (IACFUnknown* from, const _acfUID& interfaceID, ACFPtr<To>& into)
+{
+    if (from != nullptr)
+        from->QueryInterface (interfaceID, into.Out());
+}
+
 /** Asks a host object for a newer version of its interface; the result is not looked at. */
 template <class From, class To>
 void ACFQueryHostVersion (const ACFPtr<From>& from, const _acfUID& interfaceID, ACFPtr<To>& into)
 {
-    if (! from.IsEmpty())
-        from->QueryInterface (interfaceID, into.Out());
+    ACFQueryHostVersion (static_cast<IACFUnknown*> (from.Get()), interfaceID, into);
+}
+
+/**
+    Calls one operation of a host interface with the arguments unchanged and answers the
+    host's result; an empty pointer answers whenMissing without calling anything.
+*/
+template <class Interface, class Result, class Operation, class... Args>
+Result ACFForward (const ACFPtr<Interface>& host, Result whenMissing, Operation operation, Args&&... args)
+{
+    if (host.IsEmpty())
+        return whenMissing;
+
+    return (host.Get()->*operation) (std::forward<Args> (args)...);
 }

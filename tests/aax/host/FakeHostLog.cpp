@@ -56,6 +56,14 @@ namespace fakehost
             { &AAXCompID_AAXPropertyMap, "AAXCompID_AAXPropertyMap" },
             { &IID_IAAXPropertyMapV1, "IID_IAAXPropertyMapV1" },
             { &IID_IAAXPropertyMapV2, "IID_IAAXPropertyMapV2" },
+            { &IID_IAAXControllerV1, "IID_IAAXControllerV1" },
+            { &IID_IAAXControllerV2, "IID_IAAXControllerV2" },
+            { &IID_IAAXControllerV3, "IID_IAAXControllerV3" },
+            { &IID_IAAXTransportV1, "IID_IAAXTransportV1" },
+            { &IID_IAAXTransportV2, "IID_IAAXTransportV2" },
+            { &IID_IAAXViewContainerV1, "IID_IAAXViewContainerV1" },
+            { &IID_IAAXViewContainerV2, "IID_IAAXViewContainerV2" },
+            { &IID_IAAXAutomationDelegateV1, "IID_IAAXAutomationDelegateV1" },
         };
 
         for (const auto& [id, name] : known)

@@ -111,6 +111,18 @@ namespace fakehost
             return failure != m_Config.failures.end() ? failure->second : AAX_SUCCESS;
         }
 
+        /** As Call; on success also writes the value into a non-null output, as a host does. */
+        template <class Value, class Given>
+        AAX_ResultCode Answer (const char* operation, const std::string& args, Value* out, const Given& value) const
+        {
+            const auto result = Call (operation, args);
+
+            if (result == AAX_SUCCESS && out != nullptr)
+                *out = static_cast<Value> (value);
+
+            return result;
+        }
+
         std::string Object (const IACFUnknown* object) const     { return m_Log.NameOf (object); }
 
         HostLog& m_Log;
