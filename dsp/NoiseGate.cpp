@@ -12,16 +12,113 @@ namespace
 
     constexpr const char* parameterNames[totalNumParams] { "Bypass", "DualMonoOn", "Threshold", "Attack", "Decay" };
 
-    inline float magnitude (float x) noexcept   { return x < 0.0f ? -x : x; }
+    // Only ever compared, where clearing the sign bit and negating negative values agree
+    // (for signed zeros and NaNs too); the single instruction keeps the loops short.
+    inline float magnitude (float x) noexcept   { return std::fabs (x); }
+
+    struct GateSettings
+    {
+        float threshold, attack, decay;
+    };
 
     /** One envelope step towards open (detector above threshold) or closed; returns the gain. */
-    inline float stepEnvelope (float& envelope, float detector, float threshold,
-                               float attackCoeff, float decayCoeff) noexcept
+    inline float stepEnvelope (float& envelope, float detector, const GateSettings& s) noexcept
     {
-        const float target = (detector > threshold ? 1.0f : 0.0f) + envelopeOffset;
-        const float coeff = target > envelope ? attackCoeff : decayCoeff;
-        envelope = target + (envelope - target) * coeff;
+        const float target = (detector > s.threshold ? 1.0f : 0.0f) + envelopeOffset;
+
+        // A branch rather than a select of the coefficient: the direction seldom changes
+        // from one sample to the next, and a predicted branch keeps the comparison out of
+        // the chain from one envelope value to the next, which is what bounds the loop.
+        if (target > envelope)
+            envelope = target + (envelope - target) * s.attack;
+        else
+            envelope = target + (envelope - target) * s.decay;
+
         return envelope + (-envelopeOffset);
+    }
+
+    /** The settled on state: each output is the gated sample. */
+    struct GatedOutput
+    {
+        float operator() (int, int, float, float gated) const noexcept   { return gated; }
+        void advance() noexcept {}
+    };
+
+    /**
+        A running crossfade, mixed in the same pass as the gate: keeps the dry sample in
+        the dry buffer, mixes it with the gated one and steps both gains once per frame.
+    */
+    template <bool fadingIn>
+    struct CrossfadeOutput
+    {
+        float* const* dry;
+        float wet, dryGain, increment;
+        CrossfadeState state;
+
+        float operator() (int channel, int k, float x, float gated) noexcept
+        {
+            dry[channel][k] = x;
+            return dryGain * x + wet * gated;
+        }
+
+        void advance() noexcept
+        {
+            if constexpr (fadingIn)
+            {
+                if (wet < 1.0f)  { wet += increment; dryGain -= increment; }
+                else             { wet = 1.0f; dryGain = 0.0f; state = stateOn; }
+            }
+            else
+            {
+                if (dryGain < 1.0f)  { dryGain += increment; wet -= increment; }
+                else                 { dryGain = 1.0f; wet = 0.0f; state = stateOff; }
+            }
+        }
+    };
+
+    /** How the envelope follows the channels. */
+    enum GateMode : int { monoGate, linkedGate, dualMonoGate };
+
+    /**
+        The gate loop. Dual mono advances both envelope chains in the same iteration: they
+        are independent, so they overlap and cost about what the one linked chain costs.
+    */
+    template <int mode, typename Output>
+    inline void runGate (float* left, float* right, int numSamples, const GateSettings& s,
+                         float& envelopeL, float& envelopeR, Output& output) noexcept
+    {
+        // Locals, so the compiler need not assume the output stores alias the envelopes.
+        float envL = envelopeL, envR = envelopeR;
+
+        for (int k = 0; k < numSamples; ++k)
+        {
+            if constexpr (mode == monoGate)
+            {
+                const float x = left[k];
+                left[k] = output (0, k, x, stepEnvelope (envL, magnitude (x), s) * x);
+            }
+            else if constexpr (mode == linkedGate)
+            {
+                const float l = left[k], r = right[k];
+                const float gain = stepEnvelope (envL, std::max (magnitude (l), magnitude (r)), s);
+                left[k]  = output (0, k, l, gain * l);
+                right[k] = output (1, k, r, gain * r);
+            }
+            else
+            {
+                const float l = left[k], r = right[k];
+                const float gainL = stepEnvelope (envL, magnitude (l), s);
+                const float gainR = stepEnvelope (envR, magnitude (r), s);
+                left[k]  = output (0, k, l, gainL * l);
+                right[k] = output (1, k, r, gainR * r);
+            }
+
+            output.advance();
+        }
+
+        // Mono and linked keep both envelopes equal.
+        envelopeL = envL;
+        envelopeR = mode == dualMonoGate ? envR : envL;
     }
 
     std::unique_ptr<float[]> allocateZeroed (int numSamples)
@@ -183,22 +280,6 @@ void NoiseGate::forceCalcParams()
     calc();
 }
 
-void NoiseGate::processMonoGate (float* buffer, int numSamples) noexcept
-{
-    // Locals, so the compiler need not assume the output stores alias the members.
-    const float threshold = thresholdGain_, attack = attackCoeff_, decay = decayCoeff_;
-    float envelope = envelopeL_;
-
-    for (int i = 0; i < numSamples; ++i)
-    {
-        const float x = buffer[i];
-        buffer[i] = stepEnvelope (envelope, magnitude (x), threshold, attack, decay) * x;
-    }
-
-    envelopeL_ = envelope;
-    envelopeR_ = envelope;
-}
-
 void NoiseGate::processNoiseGate (float* left, float* right, int numSamples) noexcept
 {
     // Public, so it may be called directly: no samples, no step, and the envelopes stay
@@ -206,64 +287,51 @@ void NoiseGate::processNoiseGate (float* left, float* right, int numSamples) noe
     if (numSamples <= 0)
         return;
 
-    const float threshold = thresholdGain_, attack = attackCoeff_, decay = decayCoeff_;
-    float envelopeL = envelopeL_;
-    float envelopeR = envelopeR_;
+    const GateSettings settings { thresholdGain_, attackCoeff_, decayCoeff_ };
+    GatedOutput output;
 
     if (isDualMono_)
-    {
-        for (int i = 0; i < numSamples; ++i)
-        {
-            const float l = left[i], r = right[i];
-            left[i]  = stepEnvelope (envelopeL, magnitude (l), threshold, attack, decay) * l;
-            right[i] = stepEnvelope (envelopeR, magnitude (r), threshold, attack, decay) * r;
-        }
-    }
+        runGate<dualMonoGate> (left, right, numSamples, settings, envelopeL_, envelopeR_, output);
     else
-    {
-        for (int i = 0; i < numSamples; ++i)
-        {
-            const float l = left[i], r = right[i];
-            const float gain = stepEnvelope (envelopeL, std::max (magnitude (l), magnitude (r)),
-                                             threshold, attack, decay);
-            left[i]  = gain * l;
-            right[i] = gain * r;
-        }
-
-        envelopeR = envelopeL;
-    }
-
-    envelopeL_ = envelopeL;
-    envelopeR_ = envelopeR;
+        runGate<linkedGate> (left, right, numSamples, settings, envelopeL_, envelopeR_, output);
 }
 
-template <bool fadingIn>
-void NoiseGate::mixFade (float* const* channels, const float* const* dry, int numChannels, int numSamples) noexcept
+template <int mode>
+void NoiseGate::gateBlock (float* left, float* right, int numSamples) noexcept
 {
-    float wet = wetGain_, dryGain = dryGain_;
-    const float increment = fadeIncrement_;
-    CrossfadeState state = fadeState_;
+    const GateSettings settings { thresholdGain_, attackCoeff_, decayCoeff_ };
 
-    for (int k = 0; k < numSamples; ++k)
+    const auto fade = [&] (auto output)
     {
-        for (int ch = 0; ch < numChannels; ++ch)
-            channels[ch][k] = dryGain * dry[ch][k] + wet * channels[ch][k];
+        runGate<mode> (left, right, numSamples, settings, envelopeL_, envelopeR_, output);
+        wetGain_ = output.wet;
+        dryGain_ = output.dryGain;
+        fadeState_ = output.state;
+    };
 
-        if (fadingIn)
+    float* const dry[] { dryBufferL_.get(), dryBufferR_.get() };
+
+    switch (fadeState_)
+    {
+        case stateOn:
         {
-            if (wet < 1.0f)  { wet += increment; dryGain -= increment; }
-            else             { wet = 1.0f; dryGain = 0.0f; state = stateOn; }
+            GatedOutput output;
+            runGate<mode> (left, right, numSamples, settings, envelopeL_, envelopeR_, output);
+            break;
         }
-        else
-        {
-            if (dryGain < 1.0f)  { dryGain += increment; wet -= increment; }
-            else                 { dryGain = 1.0f; wet = 0.0f; state = stateOff; }
-        }
+
+        case stateFadingIn:
+            fade (CrossfadeOutput<true> { dry, wetGain_, dryGain_, fadeIncrement_, fadeState_ });
+            break;
+
+        case stateFadingOut:
+            fade (CrossfadeOutput<false> { dry, wetGain_, dryGain_, fadeIncrement_, fadeState_ });
+            break;
+
+        case stateOff:
+        default:
+            break;
     }
-
-    wetGain_ = wet;
-    dryGain_ = dryGain;
-    fadeState_ = state;
 }
 
 bool NoiseGate::ensureCapacity (int numSamples)
@@ -287,34 +355,7 @@ void NoiseGate::process (float* buffer, int numSamples)
         return;
 
     ensureCapacity (numSamples);
-
-    switch (fadeState_)
-    {
-        case stateOn:
-            processMonoGate (buffer, numSamples);
-            break;
-
-        case stateFadingIn:
-        case stateFadingOut:
-        {
-            float* const dryCopy = dryBufferL_.get();
-            std::copy (buffer, buffer + numSamples, dryCopy);
-            processMonoGate (buffer, numSamples);
-
-            float* const channels[] { buffer };
-            const float* const dry[] { dryCopy };
-
-            if (fadeState_ == stateFadingIn)
-                mixFade<true> (channels, dry, 1, numSamples);
-            else
-                mixFade<false> (channels, dry, 1, numSamples);
-            break;
-        }
-
-        case stateOff:
-        default:
-            break;
-    }
+    gateBlock<monoGate> (buffer, nullptr, numSamples);
 }
 
 void NoiseGate::process (float* left, float* right, int numSamples)
@@ -324,31 +365,8 @@ void NoiseGate::process (float* left, float* right, int numSamples)
 
     ensureCapacity (numSamples);
 
-    switch (fadeState_)
-    {
-        case stateOn:
-            processNoiseGate (left, right, numSamples);
-            break;
-
-        case stateFadingIn:
-        case stateFadingOut:
-        {
-            std::copy (left, left + numSamples, dryBufferL_.get());
-            std::copy (right, right + numSamples, dryBufferR_.get());
-            processNoiseGate (left, right, numSamples);
-
-            float* const channels[] { left, right };
-            const float* const dry[] { dryBufferL_.get(), dryBufferR_.get() };
-
-            if (fadeState_ == stateFadingIn)
-                mixFade<true> (channels, dry, 2, numSamples);
-            else
-                mixFade<false> (channels, dry, 2, numSamples);
-            break;
-        }
-
-        case stateOff:
-        default:
-            break;
-    }
+    if (isDualMono_)
+        gateBlock<dualMonoGate> (left, right, numSamples);
+    else
+        gateBlock<linkedGate> (left, right, numSamples);
 }

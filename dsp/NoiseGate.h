@@ -57,9 +57,10 @@ public:
     const float* getDryBufferRight() const noexcept { return dryBufferR_.get(); }
 
 private:
-    void processMonoGate (float* buffer, int numSamples) noexcept;
-    template <bool fadingIn>
-    void mixFade (float* const* channels, const float* const* dry, int numChannels, int numSamples) noexcept;
+    /** One block in the current crossfade state, gated and mixed in a single pass;
+        mode is one of the detector modes in the source file. */
+    template <int mode>
+    void gateBlock (float* left, float* right, int numSamples) noexcept;
     bool ensureCapacity (int numSamples);
     float timeCoefficient (float value, float scaleMs) const noexcept;
 
