@@ -123,6 +123,9 @@ enum class VstHostOpcode : std::int32_t
 /** The time-info filter that asks for every field the host can give. */
 constexpr std::int32_t vstTimeInfoAllFields = 0xFE00;
 
+/** Plug-in category of an audio effect (answered to dispatcher opcode 35). */
+constexpr std::int32_t vstPlugCategoryEffect = 1;
+
 /** Process level the host reports while it renders offline. */
 constexpr std::int32_t vstProcessLevelOffline = 4;
 

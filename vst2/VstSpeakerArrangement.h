@@ -3,6 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 
+/** Arrangement types of the one- and two-channel layouts. */
+constexpr std::int32_t vstSpeakerArrangementMono = 0;
+constexpr std::int32_t vstSpeakerArrangementStereo = 1;
+
 /** One speaker of an arrangement (host-facing, 112 bytes). */
 struct VstSpeakerProperties
 {

@@ -24,6 +24,32 @@ namespace
             text.copyToUTF8 (destination, static_cast<size_t> (maxLength) + 1);
     }
 
+    /** True when any input and output share memory other than as the same channel in
+        place, or two outputs share memory: then a channel's copy could overwrite input
+        that another channel has yet to read. */
+    bool buffersOverlap (const float* const* in, int numIn, const float* const* out, int numOut, int numSamples)
+    {
+        const auto span = sizeof (float) * static_cast<size_t> (numSamples);
+        const auto overlap = [span] (const float* a, const float* b)
+        {
+            const auto x = reinterpret_cast<std::uintptr_t> (a), y = reinterpret_cast<std::uintptr_t> (b);
+            return x < y + span && y < x + span;
+        };
+
+        for (int o = 0; o < numOut; ++o)
+        {
+            for (int i = 0; i < numIn; ++i)
+                if (in[i] != nullptr && overlap (in[i], out[o]) && ! (i == o && in[i] == out[o]))
+                    return true;
+
+            for (int other = 0; other < o; ++other)
+                if (overlap (out[other], out[o]))
+                    return true;
+        }
+
+        return false;
+    }
+
     bool looksLikeOurState (const void* data, int32 size)
     {
         if (data == nullptr || size <= 0)
@@ -106,10 +132,12 @@ void HushmoorVst2Wrapper::resume()
     const double rate = static_cast<double> (getSampleRate());
     const int size = std::max (1, static_cast<int> (getBlockSize()));
 
-    // Allocated before taking the lock, so the audio thread waits only for the swap.
-    juce::AudioBuffer<float> newScratch (std::max (1, processor->getTotalNumInputChannels()), size);
+    // Allocated before taking the lock, so the audio thread waits only for the swap. Room
+    // for a stereo pair whatever the arrangement, so a later arrangement needs no new one.
+    juce::AudioBuffer<float> newScratch (maxArrangedChannels, size);
     newScratch.clear();
 
+    // Asked here, where the host changes state, rather than in every block.
     processor->setNonRealtime (getCurrentProcessLevel() == vstProcessLevelOffline);
 
     {
@@ -131,33 +159,31 @@ void HushmoorVst2Wrapper::resume()
 //==============================================================================
 void HushmoorVst2Wrapper::processReplacing (float** inputs, float** outputs, int32 sampleFrames)
 {
-    constexpr int maxChannels = 8;
-    const int numIn = std::clamp (static_cast<int> (aeffect.numInputs), 0, maxChannels);
-    const int numOut = std::clamp (static_cast<int> (aeffect.numOutputs), 0, maxChannels);
-
     if (sampleFrames <= 0 || outputs == nullptr)
         return;
+
+    const juce::ScopedLock lock (processor->getCallbackLock());
+
+    // The record's counts are the arrangement's, changed only under this lock.
+    const int numIn = std::clamp (static_cast<int> (aeffect.numInputs), 0, maxArrangedChannels);
+    const int numOut = std::clamp (static_cast<int> (aeffect.numOutputs), 0, maxArrangedChannels);
 
     for (int ch = 0; ch < numOut; ++ch)
         if (outputs[ch] == nullptr)
             return;
 
-    const auto inputChannel = [inputs, numIn] (int ch) -> const float*
-    {
-        return inputs != nullptr && ch < numIn ? inputs[ch] : nullptr;
-    };
+    float* in[maxArrangedChannels] {};
 
-    processor->setNonRealtime (getCurrentProcessLevel() == vstProcessLevelOffline);
-
-    const juce::ScopedLock lock (processor->getCallbackLock());
+    for (int ch = 0; ch < numIn && inputs != nullptr; ++ch)
+        in[ch] = inputs[ch];
 
     if (! prepared)
     {
         // Not resumed yet: let the signal through untouched rather than run an unready gate.
         for (int ch = 0; ch < numOut; ++ch)
         {
-            if (auto* in = inputChannel (ch))
-                std::memmove (outputs[ch], in, sizeof (float) * static_cast<size_t> (sampleFrames));
+            if (in[ch] != nullptr)
+                std::memmove (outputs[ch], in[ch], sizeof (float) * static_cast<size_t> (sampleFrames));
             else
                 std::memset (outputs[ch], 0, sizeof (float) * static_cast<size_t> (sampleFrames));
         }
@@ -165,45 +191,47 @@ void HushmoorVst2Wrapper::processReplacing (float** inputs, float** outputs, int
         return;
     }
 
-    float* channels[maxChannels] {};
+    const bool throughScratch = buffersOverlap (in, numIn, outputs, numOut, sampleFrames);
 
-    for (int start = 0; start < sampleFrames;)
+    // The processor was prepared for blocks of preparedBlockSize; longer host blocks go in slices.
+    for (int start = 0; start < sampleFrames; start += preparedBlockSize)
+        processSlice (in, outputs, numIn, numOut, start, std::min (preparedBlockSize, static_cast<int> (sampleFrames) - start),
+                      throughScratch);
+}
+
+void HushmoorVst2Wrapper::processSlice (float* const* in, float* const* out, int numIn, int numOut,
+                                        int start, int numSamples, bool throughScratch)
+{
+    const auto bytes = sizeof (float) * static_cast<size_t> (numSamples);
+    const int numChannels = std::max (numIn, numOut);
+    float* channels[maxArrangedChannels] {};
+
+    for (int ch = 0; ch < numChannels; ++ch)
     {
-        // The processor was prepared for blocks of preparedBlockSize; longer host blocks go in slices.
-        const int n = std::min (preparedBlockSize, static_cast<int> (sampleFrames) - start);
-        const auto bytes = sizeof (float) * static_cast<size_t> (n);
+        // Each output is gated where it lies; an input without an output (two in, one
+        // out) is gated in scratch, and so is everything when the host's buffers overlap.
+        const bool inScratch = throughScratch || ch >= numOut;
+        channels[ch] = inScratch ? scratch.getWritePointer (ch) : out[ch] + start;
 
-        // Through scratch, so inputs and outputs may share memory in any pattern.
-        for (int ch = 0; ch < scratch.getNumChannels(); ++ch)
-        {
-            if (auto* in = inputChannel (ch))
-                std::memcpy (scratch.getWritePointer (ch), in + start, bytes);
-            else
-                std::memset (scratch.getWritePointer (ch), 0, bytes);
-        }
-
-        for (int ch = 0; ch < numOut; ++ch)
-        {
-            channels[ch] = outputs[ch] + start;
-
-            if (ch < scratch.getNumChannels() && inputChannel (ch) != nullptr)
-                std::memcpy (channels[ch], scratch.getReadPointer (ch), bytes);
-            else
-                std::memset (channels[ch], 0, bytes);
-        }
-
-        juce::AudioBuffer<float> buffer (channels, numOut, n);
-        midiEvents.clear();
-
-        if (processor->isSuspended())
-            buffer.clear();
-        else if (bypassed.load (std::memory_order_relaxed))
-            processor->processBlockBypassed (buffer, midiEvents);
-        else
-            processor->processBlock (buffer, midiEvents);
-
-        start += n;
+        if (ch >= numIn || in[ch] == nullptr)
+            std::memset (channels[ch], 0, bytes);
+        else if (channels[ch] != in[ch] + start)
+            std::memcpy (channels[ch], in[ch] + start, bytes);
     }
+
+    juce::AudioBuffer<float> buffer (channels, numChannels, numSamples);
+    midiEvents.clear();
+
+    if (processor->isSuspended())
+        buffer.clear();
+    else if (bypassed.load (std::memory_order_relaxed))
+        processor->processBlockBypassed (buffer, midiEvents);
+    else
+        processor->processBlock (buffer, midiEvents);
+
+    if (throughScratch)
+        for (int ch = 0; ch < numOut; ++ch)
+            std::memcpy (out[ch] + start, channels[ch], bytes);
 }
 
 //==============================================================================
@@ -310,6 +338,37 @@ AudioEffect::int32 HushmoorVst2Wrapper::setChunk (void* data, int32 byteSize, bo
 }
 
 //==============================================================================
+bool HushmoorVst2Wrapper::setSpeakerArrangement (VstSpeakerArrangement* input, VstSpeakerArrangement* output)
+{
+    const auto channelSet = [] (const VstSpeakerArrangement* a)
+    {
+        if (a != nullptr && a->arrangementType == vstSpeakerArrangementMono && a->channelCount == 1)
+            return juce::AudioChannelSet::mono();
+
+        if (a != nullptr && a->arrangementType == vstSpeakerArrangementStereo && a->channelCount == 2)
+            return juce::AudioChannelSet::stereo();
+
+        return juce::AudioChannelSet::disabled();
+    };
+
+    auto layout = processor->getBusesLayout();
+    layout.getChannelSet (true, 0) = channelSet (input);
+    layout.getChannelSet (false, 0) = channelSet (output);
+
+    if (layout.getMainInputChannels() == 0 || layout.getMainOutputChannels() == 0)
+        return false;
+
+    const juce::ScopedLock lock (processor->getCallbackLock());
+
+    if (! processor->setBusesLayout (layout))
+        return false;
+
+    // The host reads the counts back to know how many channel pointers to pass.
+    setNumInputs (processor->getTotalNumInputChannels());
+    setNumOutputs (processor->getTotalNumOutputChannels());
+    return true;
+}
+
 bool HushmoorVst2Wrapper::setBypass (bool state)
 {
     bypassed.store (state, std::memory_order_relaxed);
@@ -361,6 +420,11 @@ AudioEffect::int32 HushmoorVst2Wrapper::getGetTailSize()
     const auto tail = processor->getTailLengthSeconds();
     // 1 tells the host "no tail" (0 would mean "unknown").
     return tail <= 0.0 ? 1 : static_cast<int32> (std::ceil (tail * static_cast<double> (getSampleRate())));
+}
+
+AudioEffect::int32 HushmoorVst2Wrapper::getPlugCategory()
+{
+    return vstPlugCategoryEffect;
 }
 
 //==============================================================================

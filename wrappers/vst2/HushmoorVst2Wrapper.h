@@ -25,8 +25,8 @@ class EditorHostComponent;
     The plug-in as a VST 2.4 host sees it: an AudioEffectX that carries the processor.
 
     Threads: processReplacing runs on the host's audio thread and takes only the
-    processor's callback lock; suspend and resume take the same lock around
-    releaseResources / prepareToPlay. Editor opcodes come from the host's GUI thread and
+    processor's callback lock; suspend, resume and setSpeakerArrangement take the same
+    lock around releaseResources / prepareToPlay and the bus change. Editor opcodes come from the host's GUI thread and
     take a juce::MessageManagerLock, since the framework's message thread is our own
     PluginMessageThread. Everything else runs on the caller's thread.
 */
@@ -48,6 +48,9 @@ public:
     void suspend() override;
     void resume() override;
 
+    /** Gates the host's output buffers in place, after copying each input over its
+        output (no copy when the host processes in place). Only buffers that overlap in
+        another pattern go through a scratch buffer. */
     void processReplacing (float** inputs, float** outputs, int32 sampleFrames) override;
 
     void setParameter (int32 index, float value) override;
@@ -66,6 +69,8 @@ public:
     int32 getChunk (void** data, bool isProgram) override;
     int32 setChunk (void* data, int32 byteSize, bool isProgram) override;
 
+    /** Takes a mono or stereo arrangement on each side; the processor's buses follow. */
+    bool setSpeakerArrangement (VstSpeakerArrangement* input, VstSpeakerArrangement* output) override;
     bool setBypass (bool state) override;
     bool getEffectName (char* name) override;
     bool getVendorString (char* text) override;
@@ -73,9 +78,13 @@ public:
     int32 getVendorVersion() override;
     int32 canDo (const char* text) override;
     int32 getGetTailSize() override;
+    int32 getPlugCategory() override;
 
     /** Called by the editor's host component when the editor changes size. */
     void editorResized (int width, int height);
+
+    /** The most channels an arrangement has on either side: a stereo pair. */
+    static constexpr int maxArrangedChannels = 2;
 
     // Text limits used for the host's buffers (what hosts are known to provide).
     static constexpr int32 maxNameLength = 32;
@@ -95,6 +104,8 @@ private:
     intptr getEditorRect (void* ptr);
     intptr openEditor (void* parentWindow);
     void closeEditor();
+    void processSlice (float* const* inputs, float* const* outputs, int numIn, int numOut,
+                       int start, int numSamples, bool throughScratch);
     bool isParameterIndex (int32 index) const noexcept   { return index >= 0 && index < parameterCount; }
     bool isProgramIndex (int32 index) const noexcept     { return index >= 0 && index < programCount; }
 
@@ -108,7 +119,7 @@ private:
 
     juce::MemoryBlock chunkMemory;
     juce::MidiBuffer midiEvents;
-    juce::AudioBuffer<float> scratch;
+    juce::AudioBuffer<float> scratch;  // inputs without an output, and overlapping buffers
     int preparedBlockSize = 0;
     bool prepared = false;             // audio-thread view, changed under the callback lock
     std::atomic<bool> bypassed { false };

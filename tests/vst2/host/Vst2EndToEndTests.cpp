@@ -141,7 +141,7 @@ TEST_F (Vst2EndToEnd, BothEntryPointsGiveARecordWithThePluginsIdentity)
         EXPECT_EQ (real.dispatch (VstDispatcherOpcode::getVendorVersion), 0x10000);
         EXPECT_EQ (real.dispatch (VstDispatcherOpcode::getVstVersion), 2400);
         EXPECT_EQ (real.dispatch (VstDispatcherOpcode::identify), vstFourCC ('N', 'v', 'E', 'f'));
-        EXPECT_EQ (real.dispatch (VstDispatcherOpcode::getPlugCategory), 0);
+        EXPECT_EQ (real.dispatch (VstDispatcherOpcode::getPlugCategory), 1) << "an effect";
 
         char bypass[] = "bypass";
         char midi[] = "receiveVstMidiEvent";

@@ -3,6 +3,7 @@
 // the editor, the play head, the process level, window sizes), which a host outside the
 // binary cannot provoke.
 
+#include "tests/support/AllocationCounter.h"
 #include "wrappers/vst2/HushmoorVst2Wrapper.h"
 
 #include <gtest/gtest.h>
@@ -129,23 +130,102 @@ TEST_F (Vst2Wrapper, PlayHeadAsksTheHostForEveryTimeField)
     EXPECT_TRUE (playHead->getPosition().hasValue());
 }
 
-TEST_F (Vst2Wrapper, ProcessLevelFourMeansOfflineAtResumeAndWhileProcessing)
+TEST_F (Vst2Wrapper, ProcessLevelIsAskedAtResumeAndNotInEveryBlock)
 {
     Host::answers[toInt (VstHostOpcode::getCurrentProcessLevel)] = 4;
     dispatch (VstDispatcherOpcode::setSampleRate, 0, 0, nullptr, 48000.0f);
     dispatch (VstDispatcherOpcode::setBlockSize, 0, 256);
     dispatch (VstDispatcherOpcode::suspendResume, 0, 1);
-    EXPECT_TRUE (processor().isNonRealtime());
+    EXPECT_TRUE (processor().isNonRealtime()) << "4 means offline";
     EXPECT_EQ (processor().getSampleRate(), 48000.0);
     EXPECT_EQ (processor().getBlockSize(), 256);
 
-    // The host leaves offline rendering: the next block runs in real time again.
+    // The host leaves offline rendering: the plug-in learns it at the next resume.
     Host::answers[toInt (VstHostOpcode::getCurrentProcessLevel)] = 2;
+    Host::calls.clear();
     float left[64] {}, right[64] {};
     float* channels[] { left, right };
     wrapper->getAeffect()->processReplacing (wrapper->getAeffect(), channels, channels, 64);
-    EXPECT_FALSE (processor().isNonRealtime());
+    EXPECT_TRUE (Host::calls.empty());
 
+    dispatch (VstDispatcherOpcode::suspendResume, 0, 0);
+    dispatch (VstDispatcherOpcode::suspendResume, 0, 1);
+    EXPECT_FALSE (processor().isNonRealtime());
+    dispatch (VstDispatcherOpcode::suspendResume, 0, 0);
+}
+
+TEST_F (Vst2Wrapper, AnswersItsCategoryAsAnEffect)
+{
+    EXPECT_EQ (dispatch (VstDispatcherOpcode::getPlugCategory), 1);
+}
+
+TEST_F (Vst2Wrapper, TakesMonoAndStereoArrangementsAndTheBusesFollow)
+{
+    struct Side { std::int32_t type, channels; };
+    const Side mono { 0, 1 }, stereo { 1, 2 }, monoOfTwo { 0, 2 }, stereoOfOne { 1, 1 }, surround { 2, 2 }, none { -1, 0 };
+
+    struct Case { Side in, out; bool taken; };
+    const Case cases[] {
+        { mono, mono, true }, { mono, stereo, true }, { stereo, mono, true }, { stereo, stereo, true },
+        { monoOfTwo, stereo, false }, { stereo, stereoOfOne, false }, { surround, surround, false },
+        { none, stereo, false }, { stereo, none, false } };
+
+    for (const auto& c : cases)
+    {
+        // Start each case from a layout that differs from the one asked for.
+        const bool startMono = ! (c.taken && c.in.channels == 1 && c.out.channels == 1);
+        auto start = processor().getBusesLayout();
+        start.getChannelSet (true, 0) = startMono ? juce::AudioChannelSet::mono() : juce::AudioChannelSet::stereo();
+        start.getChannelSet (false, 0) = start.getChannelSet (true, 0);
+        ASSERT_TRUE (processor().setBusesLayout (start));
+        wrapper->setNumInputs (start.getMainInputChannels());
+        wrapper->setNumOutputs (start.getMainOutputChannels());
+
+        std::vector<std::int32_t> in (64), out (64);   // room for the head and two speakers
+        in[0] = c.in.type;   in[1] = c.in.channels;
+        out[0] = c.out.type; out[1] = c.out.channels;
+        const auto answer = dispatch (VstDispatcherOpcode::setSpeakerArrangement, 0, reinterpret_cast<std::intptr_t> (in.data()), out.data());
+
+        const int wantIn = c.taken ? c.in.channels : start.getMainInputChannels();
+        const int wantOut = c.taken ? c.out.channels : start.getMainOutputChannels();
+        EXPECT_EQ (answer, c.taken ? 1 : 0) << c.in.type << "/" << c.in.channels << " -> " << c.out.type << "/" << c.out.channels;
+        EXPECT_EQ (processor().getTotalNumInputChannels(), wantIn);
+        EXPECT_EQ (processor().getTotalNumOutputChannels(), wantOut);
+        EXPECT_EQ (wrapper->getAeffect()->numInputs, wantIn);
+        EXPECT_EQ (wrapper->getAeffect()->numOutputs, wantOut);
+    }
+
+    EXPECT_EQ (dispatch (VstDispatcherOpcode::setSpeakerArrangement, 0, 0, nullptr), 0);
+}
+
+TEST_F (Vst2Wrapper, TheAudioPathNeitherAllocatesNorCallsTheHost)
+{
+    dispatch (VstDispatcherOpcode::setSampleRate, 0, 0, nullptr, 48000.0f);
+    dispatch (VstDispatcherOpcode::setBlockSize, 0, 256);
+    dispatch (VstDispatcherOpcode::suspendResume, 0, 1);
+    Host::calls.clear();
+
+    auto* record = wrapper->getAeffect();
+    std::vector<float> a (1000, 0.25f), b (1000, -0.5f), c (1000), d (1000);
+    float* in[] { a.data(), b.data() };
+    float* const layouts[][2] { { c.data(), d.data() }, { a.data(), b.data() }, { b.data(), a.data() } };
+    const int allocationsBefore = hushmoor::test::allocationsOnThisThread();
+    int block = 0;
+
+    for (const auto& outLayout : layouts)
+        for (int frames : { 1, 7, 256, 1000 })
+        {
+            // One parameter change per block, the switches included.
+            record->setParameter (record, block % 5, (block % 3) == 0 ? 0.0f : 0.6f);
+            float* out[] { outLayout[0], outLayout[1] };
+            hushmoor::test::countAllocationsOnThisThread (true);
+            record->processReplacing (record, in, out, frames);
+            hushmoor::test::countAllocationsOnThisThread (false);
+            ++block;
+        }
+
+    EXPECT_EQ (hushmoor::test::allocationsOnThisThread(), allocationsBefore);
+    EXPECT_TRUE (Host::calls.empty());
     dispatch (VstDispatcherOpcode::suspendResume, 0, 0);
 }
 

@@ -1,0 +1,53 @@
+#include "tests/support/AllocationCounter.h"
+
+#include <cstdlib>
+#include <new>
+
+extern "C"
+{
+    void* __real_malloc (std::size_t);
+    void* __real_calloc (std::size_t, std::size_t);
+    void* __real_realloc (void*, std::size_t);
+}
+
+namespace
+{
+    thread_local bool counting = false;
+    thread_local int count = 0;
+
+    void noteAllocation() noexcept
+    {
+        if (counting)
+            ++count;
+    }
+
+    void* allocate (std::size_t size)
+    {
+        noteAllocation();
+
+        if (void* p = __real_malloc (size == 0 ? 1 : size))
+            return p;
+
+        throw std::bad_alloc();
+    }
+}
+
+namespace hushmoor::test
+{
+    void countAllocationsOnThisThread (bool shouldCount) noexcept   { counting = shouldCount; }
+    int allocationsOnThisThread() noexcept                          { return count; }
+}
+
+extern "C"
+{
+    void* __wrap_malloc (std::size_t size)                      { noteAllocation(); return __real_malloc (size); }
+    void* __wrap_calloc (std::size_t n, std::size_t size)       { noteAllocation(); return __real_calloc (n, size); }
+    void* __wrap_realloc (void* p, std::size_t size)            { noteAllocation(); return __real_realloc (p, size); }
+}
+
+void* operator new (std::size_t size)                               { return allocate (size); }
+void* operator new[] (std::size_t size)                             { return allocate (size); }
+void operator delete (void* p) noexcept                             { std::free (p); }
+void operator delete[] (void* p) noexcept                           { std::free (p); }
+void operator delete (void* p, std::size_t) noexcept                { std::free (p); }
+void operator delete[] (void* p, std::size_t) noexcept              { std::free (p); }
