@@ -108,20 +108,6 @@ TEST_F (ChunkDataParser, WorkedBodiesAreWrittenByteForByte)
     EXPECT_EQ (parser.GetChunkVersion(), 77);
 }
 
-TEST_F (ChunkDataParser, NameAndTextPartsArePaddedToFourBytes)
-{
-    for (const auto& [length, size] : { std::pair { 1, 4 }, { 2, 8 }, { 3, 8 }, { 4, 8 }, { 5, 8 }, { 6, 12 } })
-    {
-        parser.Clear();
-        parser.AddString (std::string (static_cast<std::size_t> (length), 'n').c_str(), "");
-        EXPECT_EQ (parser.GetChunkDataSize(), 4 + size + 4) << "name of " << length;
-
-        parser.Clear();
-        parser.AddString ("", AAX_CString (std::string (static_cast<std::size_t> (length) - 1, 't').c_str()));
-        EXPECT_EQ (parser.GetChunkDataSize(), 4 + 4 + (length <= 4 ? 4 : 8)) << "text of " << length - 1;
-    }
-}
-
 TEST_F (ChunkDataParser, EveryKindReadsBackAndWritesTheSameBody)
 {
     Record record (everyKind);

@@ -176,6 +176,7 @@ TEST_F (HostInterfaceWrappers, RefusedVersionsAnswerWithoutCallingTheHost)
     config.transport.refused = { IID_IAAXTransportV2 };
     config.viewContainer.refused = { IID_IAAXViewContainerV1 };
     config.automation.refused = { IID_IAAXAutomationDelegateV1 };
+    config.controller.failures = { { "GetSampleRate", -7 }, { "PostPacket", -1234 } };
     FakeEffectHost oldHost (log, config);
     {
         AAX_VController controller (oldHost.Unknown());
@@ -186,7 +187,8 @@ TEST_F (HostInterfaceWrappers, RefusedVersionsAnswerWithoutCallingTheHost)
 
         const auto controllerResults = CallEvery (controller, outputs);
         EXPECT_EQ (outputs.wideSecond, 0);
-        EXPECT_EQ (controllerResults, Repeated (AAX_SUCCESS, 23, { { 10, notImplemented }, { 18, notImplemented },
+        EXPECT_EQ (outputs.value, -1.0f);   // the host's failure is passed on, and it wrote nothing
+        EXPECT_EQ (controllerResults, Repeated (AAX_SUCCESS, 23, { { 1, -7 }, { 9, -1234 }, { 10, notImplemented }, { 18, notImplemented },
             { 19, notImplemented }, { 20, notImplemented }, { 21, notImplemented }, { 22, notImplemented } }));
         EXPECT_EQ (log.OperationsOn ("controller").size(), 17u);
 
@@ -203,23 +205,4 @@ TEST_F (HostInterfaceWrappers, RefusedVersionsAnswerWithoutCallingTheHost)
         EXPECT_EQ (log.OperationsOn ("automation").size(), 0u);
     }
     EXPECT_EQ (oldHost.OutstandingReferences(), 0);
-}
-
-TEST_F (HostInterfaceWrappers, HostFailuresPassThroughUnchanged)
-{
-    EffectHostConfig config;
-    config.controller.failures = { { "GetSampleRate", -7 }, { "PostPacket", -1234 } };
-    config.transport.failures = { { "GetCurrentTempo", -20004 } };
-    FakeEffectHost failingHost (log, config);
-    {
-        AAX_VController controller (failingHost.Unknown());
-        AAX_VTransport transport (failingHost.Unknown());
-        const unsigned char data[4] {};
-
-        EXPECT_EQ (controller.GetSampleRate (&outputs.value), -7);
-        EXPECT_EQ (controller.PostPacket (3, data, 4), -1234);
-        EXPECT_EQ (transport.GetCurrentTempo (&outputs.tempo), -20004);
-        ExpectUntouched (outputs);
-    }
-    EXPECT_EQ (failingHost.OutstandingReferences(), 0);
 }

@@ -95,73 +95,16 @@ namespace fakehost
 
     AAX_ResultCode FakeTransport::IsTransportPlaying (bool* playing) const   { return Answer ("IsTransportPlaying", {}, playing, state.playing); }
     AAX_ResultCode FakeTransport::GetCurrentTickPosition (std::int64_t* t) const { return Answer ("GetCurrentTickPosition", {}, t, state.tick); }
-
-    AAX_ResultCode FakeTransport::GetCurrentLoopPosition (bool* looping, std::int64_t* startTick, std::int64_t* endTick) const
-    {
-        const auto result = Answer ("GetCurrentLoopPosition", {}, looping, state.looping);
-
-        if (result == AAX_SUCCESS && startTick != nullptr && endTick != nullptr)
-        {
-            *startTick = state.loopStart;
-            *endTick = state.loopEnd;
-        }
-
-        return result;
-    }
-
-    AAX_ResultCode FakeTransport::GetCurrentNativeSampleLocation (std::int64_t* s) const
-    {
-        return Answer ("GetCurrentNativeSampleLocation", {}, s, state.sampleLocation);
-    }
-
-    AAX_ResultCode FakeTransport::GetCustomTickPosition (std::int64_t* tick, std::int64_t sampleLocation) const
-    {
-        return Answer ("GetCustomTickPosition", Arg (sampleLocation), tick, state.customTick);
-    }
-
-    AAX_ResultCode FakeTransport::GetBarBeatPosition (std::int32_t* bars, std::int32_t* beats, std::int64_t* displayTicks,
-                                                      std::int64_t sampleLocation) const
-    {
-        const auto result = Answer ("GetBarBeatPosition", Arg (sampleLocation), bars, state.bars);
-
-        if (result == AAX_SUCCESS && beats != nullptr && displayTicks != nullptr)
-        {
-            *beats = state.beats;
-            *displayTicks = state.displayTicks;
-        }
-
-        return result;
-    }
-
-    AAX_ResultCode FakeTransport::GetTicksPerQuarter (std::uint32_t* t) const     { return Answer ("GetTicksPerQuarter", {}, t, state.ticksPerQuarter); }
-    AAX_ResultCode FakeTransport::GetCurrentTicksPerBeat (std::uint32_t* t) const { return Answer ("GetCurrentTicksPerBeat", {}, t, state.ticksPerBeat); }
-
-    AAX_ResultCode FakeTransport::GetTimelineSelectionStartPosition (std::int64_t* s) const
-    {
-        return Answer ("GetTimelineSelectionStartPosition", {}, s, state.selectionStart);
-    }
-
-    AAX_ResultCode FakeTransport::GetTimeCodeInfo (AAX_EFrameRate* frameRate, std::int32_t* offset) const
-    {
-        const auto result = Answer ("GetTimeCodeInfo", {}, frameRate, state.frameRate);
-
-        if (result == AAX_SUCCESS && offset != nullptr)
-            *offset = state.timeCodeOffset;
-
-        return result;
-    }
-
-    AAX_ResultCode FakeTransport::GetFeetFramesInfo (AAX_EFeetFramesRate* rate, std::int64_t* offset) const
-    {
-        const auto result = Answer ("GetFeetFramesInfo", {}, rate, state.feetFramesRate);
-
-        if (result == AAX_SUCCESS && offset != nullptr)
-            *offset = state.feetFramesOffset;
-
-        return result;
-    }
-
-    AAX_ResultCode FakeTransport::IsMetronomeEnabled (std::int32_t* on) const { return Answer ("IsMetronomeEnabled", {}, on, state.metronome); }
+    AAX_ResultCode FakeTransport::GetCurrentLoopPosition (bool*, std::int64_t*, std::int64_t*) const { return Call ("GetCurrentLoopPosition", {}); }
+    AAX_ResultCode FakeTransport::GetCurrentNativeSampleLocation (std::int64_t* s) const { return Answer ("GetCurrentNativeSampleLocation", {}, s, state.sampleLocation); }
+    AAX_ResultCode FakeTransport::GetCustomTickPosition (std::int64_t*, std::int64_t at) const { return Call ("GetCustomTickPosition", Arg (at)); }
+    AAX_ResultCode FakeTransport::GetBarBeatPosition (std::int32_t*, std::int32_t*, std::int64_t*, std::int64_t at) const { return Call ("GetBarBeatPosition", Arg (at)); }
+    AAX_ResultCode FakeTransport::GetTicksPerQuarter (std::uint32_t* t) const { return Answer ("GetTicksPerQuarter", {}, t, state.ticksPerQuarter); }
+    AAX_ResultCode FakeTransport::GetCurrentTicksPerBeat (std::uint32_t*) const { return Call ("GetCurrentTicksPerBeat", {}); }
+    AAX_ResultCode FakeTransport::GetTimelineSelectionStartPosition (std::int64_t*) const { return Call ("GetTimelineSelectionStartPosition", {}); }
+    AAX_ResultCode FakeTransport::GetTimeCodeInfo (AAX_EFrameRate*, std::int32_t*) const { return Call ("GetTimeCodeInfo", {}); }
+    AAX_ResultCode FakeTransport::GetFeetFramesInfo (AAX_EFeetFramesRate*, std::int64_t*) const { return Call ("GetFeetFramesInfo", {}); }
+    AAX_ResultCode FakeTransport::IsMetronomeEnabled (std::int32_t*) const { return Call ("IsMetronomeEnabled", {}); }
 
     //==============================================================================
     FakeViewContainer::FakeViewContainer (HostLog& log, ObjectConfig config)
@@ -178,37 +121,23 @@ namespace fakehost
         return Call ("SetViewSize", Args ({ Arg (size.vertical), Arg (size.horizontal) }));
     }
 
-    AAX_ResultCode FakeViewContainer::HandleParameterMouseDown (const char* id, std::uint32_t modifiers)
+    AAX_ResultCode FakeViewContainer::HandleParameterMouseDown (const char* id, std::uint32_t m) { return Call ("HandleParameterMouseDown", Args ({ Arg (id), Arg (m) })); }
+    AAX_ResultCode FakeViewContainer::HandleParameterMouseDrag (const char* id, std::uint32_t m) { return Call ("HandleParameterMouseDrag", Args ({ Arg (id), Arg (m) })); }
+    AAX_ResultCode FakeViewContainer::HandleParameterMouseUp (const char* id, std::uint32_t m)   { return Call ("HandleParameterMouseUp", Args ({ Arg (id), Arg (m) })); }
+
+    AAX_ResultCode FakeViewContainer::HandleMultipleParametersMouseDown (const char* const*, std::uint32_t n, std::uint32_t m)
     {
-        return Call ("HandleParameterMouseDown", Args ({ Arg (id), Arg (modifiers) }));
+        return Call ("HandleMultipleParametersMouseDown", Args ({ Arg (n), Arg (m) }));
     }
 
-    AAX_ResultCode FakeViewContainer::HandleParameterMouseDrag (const char* id, std::uint32_t modifiers)
+    AAX_ResultCode FakeViewContainer::HandleMultipleParametersMouseDrag (const char* const*, std::uint32_t n, std::uint32_t m)
     {
-        return Call ("HandleParameterMouseDrag", Args ({ Arg (id), Arg (modifiers) }));
+        return Call ("HandleMultipleParametersMouseDrag", Args ({ Arg (n), Arg (m) }));
     }
 
-    AAX_ResultCode FakeViewContainer::HandleParameterMouseUp (const char* id, std::uint32_t modifiers)
+    AAX_ResultCode FakeViewContainer::HandleMultipleParametersMouseUp (const char* const*, std::uint32_t n, std::uint32_t m)
     {
-        return Call ("HandleParameterMouseUp", Args ({ Arg (id), Arg (modifiers) }));
-    }
-
-    AAX_ResultCode FakeViewContainer::HandleMultipleParametersMouseDown (const char* const*, std::uint32_t count,
-                                                                         std::uint32_t modifiers)
-    {
-        return Call ("HandleMultipleParametersMouseDown", Args ({ Arg (count), Arg (modifiers) }));
-    }
-
-    AAX_ResultCode FakeViewContainer::HandleMultipleParametersMouseDrag (const char* const*, std::uint32_t count,
-                                                                         std::uint32_t modifiers)
-    {
-        return Call ("HandleMultipleParametersMouseDrag", Args ({ Arg (count), Arg (modifiers) }));
-    }
-
-    AAX_ResultCode FakeViewContainer::HandleMultipleParametersMouseUp (const char* const*, std::uint32_t count,
-                                                                       std::uint32_t modifiers)
-    {
-        return Call ("HandleMultipleParametersMouseUp", Args ({ Arg (count), Arg (modifiers) }));
+        return Call ("HandleMultipleParametersMouseUp", Args ({ Arg (n), Arg (m) }));
     }
 
     //==============================================================================

@@ -67,18 +67,14 @@ namespace fakehost
     public:
         FakeTransport (HostLog& log, ObjectConfig config);
 
-        /** What the out-parameters receive. */
+        /** What the out-parameters receive; positions other than these are only recorded. */
         struct State
         {
             double tempo = 120.0;
-            std::int32_t meterNumerator = 4, meterDenominator = 4, bars = 1, beats = 1, timeCodeOffset = 0,
-                         metronome = 0;
-            bool playing = false, looping = false;
-            std::int64_t tick = 0, loopStart = 0, loopEnd = 0, sampleLocation = 0, customTick = 0, displayTicks = 0,
-                         selectionStart = 0, feetFramesOffset = 0;
-            std::uint32_t ticksPerQuarter = 960000, ticksPerBeat = 960000;
-            AAX_EFrameRate frameRate {};
-            AAX_EFeetFramesRate feetFramesRate {};
+            std::int32_t meterNumerator = 4, meterDenominator = 4;
+            bool playing = false;
+            std::int64_t tick = 0, sampleLocation = 0;
+            std::uint32_t ticksPerQuarter = 960000;
         } state;
 
         AAX_ResultCode GetCurrentTempo (double* tempo) const override;
