@@ -1,7 +1,10 @@
 # Shared by the top-level scripts: where the build lives and who builds.
 repo_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="${HUSHMOOR_BUILD_DIR:-$repo_dir/build}"
-jobs="$(nproc)"
+# The sanitizer build (clang, ASan + UBSan + libFuzzer coverage): fuzz targets and the
+# test suite under the sanitizers.
+san_build_dir="${HUSHMOOR_SAN_BUILD_DIR:-$repo_dir/build-san}"
+jobs="${HUSHMOOR_JOBS:-$(nproc)}"
 
 # Under sudo, build and install as the user who asked, so the build tree and the
 # plug-in folders in their home belong to them.
@@ -14,13 +17,29 @@ as_user()
     fi
 }
 
+# configure_and_build DIR [cmake options...]
+configure_and_build()
+{
+    local dir="$1"
+    shift
+    as_user mkdir -p "$dir"
+    as_user cmake -S "$repo_dir" -B "$dir" "$@" > "$dir/configure.log" 2>&1 \
+        || { cat "$dir/configure.log"; return 1; }
+    echo "Building in $dir ..."
+    as_user cmake --build "$dir" -j "$jobs" > "$dir/build.log" 2>&1 \
+        || { grep -E "error|Error" "$dir/build.log" | head -40; echo "Build failed: see $dir/build.log"; return 1; }
+    echo "Build done."
+}
+
 build_all()
 {
-    as_user mkdir -p "$build_dir"
-    as_user cmake -S "$repo_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release > "$build_dir/configure.log" 2>&1 \
-        || { cat "$build_dir/configure.log"; return 1; }
-    echo "Building in $build_dir ..."
-    as_user cmake --build "$build_dir" -j "$jobs" > "$build_dir/build.log" 2>&1 \
-        || { grep -E "error|Error" "$build_dir/build.log" | head -40; echo "Build failed: see $build_dir/build.log"; return 1; }
-    echo "Build done."
+    configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=Release
+}
+
+# A Debug build (the framework's assertions on), see cmake/HushmoorSanitizers.cmake.
+build_sanitized()
+{
+    configure_and_build "$san_build_dir" -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+        -DHUSHMOOR_BUILD_FUZZERS=ON -DHUSHMOOR_BUILD_BENCH=OFF
 }

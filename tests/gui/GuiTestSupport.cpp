@@ -1,5 +1,6 @@
 #include "tests/gui/GuiTestSupport.h"
 
+#include "tests/support/JuceTestFramework.h"
 #include "tests/support/XErrorHandler.h"
 
 #include <cstdlib>
@@ -15,15 +16,15 @@ namespace
         void SetUp() override
         {
             installQuietXErrorHandler();
-            juce = std::make_unique<juce::ScopedJuceInitialiser_GUI>();
+            framework = std::make_unique<JuceTestFramework>();
         }
 
         void TearDown() override
         {
-            juce.reset();
+            framework.reset();
         }
 
-        std::unique_ptr<juce::ScopedJuceInitialiser_GUI> juce;
+        std::unique_ptr<JuceTestFramework> framework;
     };
 
     [[maybe_unused]] auto* const environment = ::testing::AddGlobalTestEnvironment (new JuceGuiEnvironment);

@@ -446,7 +446,6 @@ TEST_F (Vst2EndToEnd, TwoHundredOpenCloseCyclesLeaveNoMemoryBehind)
 
 TEST_F (Vst2EndToEnd, StereoAudioMatchesTheVst3BuildBitForBit)
 {
-    const juce::ScopedJuceInitialiser_GUI framework;
     const auto pump = [] { juce::MessageManager::getInstance()->runDispatchLoopUntil (20); };
 
     // <bundle>.vst3/Contents/x86_64-linux/<name>.so

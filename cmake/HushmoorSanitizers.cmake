@@ -1,0 +1,37 @@
+# The sanitizer build (HUSHMOOR_BUILD_FUZZERS=ON, clang only): every target of the
+# project, the JUCE modules included, is compiled with AddressSanitizer,
+# UndefinedBehaviorSanitizer and libFuzzer's coverage instrumentation. One such build
+# tree serves both the fuzz targets in fuzz/ and the whole test suite under the
+# sanitizers. Undefined behaviour stops the program instead of printing and going on.
+# Configure it as a Debug build, so that the framework's assertions are on: it is
+# optimised a little all the same (-O1), or the fuzzers would crawl.
+
+# A plug-in module refuses unresolved symbols at link time, but in the sanitizer build
+# the sanitizer runtime lives in the executable that loads the module: let them wait.
+function(hushmoor_sanitizer_module target)
+    if(HUSHMOOR_BUILD_FUZZERS AND TARGET ${target})
+        get_target_property(options ${target} LINK_OPTIONS)
+        if(options)
+            list(REMOVE_ITEM options -Wl,--no-undefined)
+            set_target_properties(${target} PROPERTIES LINK_OPTIONS "${options}")
+        endif()
+    endif()
+endfunction()
+
+if(NOT HUSHMOOR_BUILD_FUZZERS)
+    return()
+endif()
+
+if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "HUSHMOOR_BUILD_FUZZERS needs clang (libFuzzer): configure with "
+                        "-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++")
+endif()
+
+set(HUSHMOOR_SANITIZERS address,undefined)
+add_compile_options(-fsanitize=fuzzer-no-link,${HUSHMOOR_SANITIZERS}
+                    -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+add_link_options(-fsanitize=${HUSHMOOR_SANITIZERS})
+
+if(TARGET juce_recommended_config_flags)
+    set_property(TARGET juce_recommended_config_flags PROPERTY INTERFACE_COMPILE_OPTIONS -g -O1)
+endif()
