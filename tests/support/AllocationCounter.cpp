@@ -45,8 +45,14 @@ extern "C"
     void* __wrap_realloc (void* p, std::size_t size)            { noteAllocation(); return __real_realloc (p, size); }
 }
 
+// The nothrow forms too: every new that the deletes below may receive must come from
+// malloc, or a sanitizer's allocator reports mismatched pairs.
 void* operator new (std::size_t size)                               { return allocate (size); }
 void* operator new[] (std::size_t size)                             { return allocate (size); }
+void* operator new (std::size_t size, const std::nothrow_t&) noexcept   { noteAllocation(); return __real_malloc (size == 0 ? 1 : size); }
+void* operator new[] (std::size_t size, const std::nothrow_t&) noexcept { noteAllocation(); return __real_malloc (size == 0 ? 1 : size); }
+void operator delete (void* p, const std::nothrow_t&) noexcept      { std::free (p); }
+void operator delete[] (void* p, const std::nothrow_t&) noexcept    { std::free (p); }
 void operator delete (void* p) noexcept                             { std::free (p); }
 void operator delete[] (void* p) noexcept                           { std::free (p); }
 void operator delete (void* p, std::size_t) noexcept                { std::free (p); }
