@@ -70,6 +70,9 @@ struct AAX_Point
 /** The host's MIDI packet; the library only passes it through. */
 struct AAX_CMidiPacket;
 
+/** The host's description of a hybrid processing pass; the library never reads it. */
+struct AAX_SHybridRenderInfo;
+
 /**
     The host's chunk record: a 56-byte head, then dataSize bytes of body in data. Hosts
     allocate it for the body they expect, so only the first dataSize bytes of data exist.

@@ -1,5 +1,5 @@
+#include "AAX_CEffectParameters.h"
 #include "AAX_IEffectGUI.h"
-#include "AAX_IEffectParameters.h"
 #include "ACFIdentifiers.h"
 #include "ACFPtr.h"
 
@@ -17,17 +17,11 @@ namespace
         bool finalReleaseBeforeDestruction = false;
     };
 
-    class TestEffectParameters final : public AAX_IEffectParameters
+    class TestEffectParameters final : public AAX_CEffectParameters
     {
     public:
         explicit TestEffectParameters (Lifecycle& lifecycle) : m_Lifecycle (lifecycle) {}
         ~TestEffectParameters() override   { ++m_Lifecycle.destructions; }
-
-        AAX_ResultCode GetParameter (const char*, AAX_IParameter** parameter) override
-        {
-            *parameter = nullptr;
-            return AAX_RESULT_UNKNOWN_PARAMETER;
-        }
 
         void FinalRelease() override
         {

@@ -1,9 +1,9 @@
+#include "AAX_CEffectParameters.h"
 #include "AAX_CHostServices.h"
 #include "AAX_EntryPoints.h"
 #include "AAX_ICollection.h"
 #include "AAX_IComponentDescriptor.h"
 #include "AAX_IEffectDescriptor.h"
-#include "AAX_IEffectParameters.h"
 #include "FakeCollection.h"
 #include "FakeComponentFactory.h"
 #include "TestDescriptionHook.h"
@@ -38,11 +38,7 @@ namespace
         std::vector<std::unique_ptr<FakeComponentFactory>> hosts;
     };
 
-    class LiveEffect final : public AAX_IEffectParameters
-    {
-    public:
-        AAX_ResultCode GetParameter (const char*, AAX_IParameter**) override    { return AAX_RESULT_UNKNOWN_PARAMETER; }
-    };
+    class LiveEffect final : public AAX_CEffectParameters {};
 
     IACFPluginDefinition* const untouched = reinterpret_cast<IACFPluginDefinition*> (0x1234);
 }

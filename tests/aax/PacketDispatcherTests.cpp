@@ -4,8 +4,8 @@
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_CPacketDispatcher.h"
 #include "AAX_CParameter.h"
+#include "AAX_CEffectParameters.h"
 #include "AAX_CParameterManager.h"
-#include "AAX_IEffectParameters.h"
 #include "AAX_VController.h"
 #include "FakeEffectHost.h"
 
@@ -19,16 +19,10 @@ using namespace fakehost;
 namespace
 {
     /** The dispatcher's view of an effect: parameters found by identifier. */
-    class TestEffectParameters final : public AAX_IEffectParameters
+    class TestEffectParameters final : public AAX_CEffectParameters
     {
     public:
-        AAX_ResultCode GetParameter (const char* parameterID, AAX_IParameter** parameter) override
-        {
-            *parameter = manager.GetParameterByID (parameterID);
-            return *parameter != nullptr ? AAX_SUCCESS : AAX_RESULT_UNKNOWN_PARAMETER;
-        }
-
-        AAX_CParameterManager manager;
+        AAX_CParameterManager& manager = m_ParameterManager;
     };
 
     /** A handler that records its calls and answers as told; it can also throw or leave the packet empty. */

@@ -3,6 +3,7 @@
 // virtual members, which this platform's C++ ABI encodes as 1 + the byte offset of the
 // member's entry in the table.
 
+#include "AAX_CEffectParameters.h"
 #include "AAX_IACFAutomationDelegate.h"
 #include "AAX_IACFCollection.h"
 #include "AAX_IACFComponentDescriptor.h"
@@ -209,6 +210,33 @@ TEST (SlotOrder, ReferenceCountedBaseAndTheObjectsTheHostHolds)
     // The host sees the first base: its table begins with the three forwarding operations.
     ExpectUnknownFirst<AAX_IEffectParameters>();
     ExpectUnknownFirst<AAX_IEffectGUI>();
+}
+
+// The plug-in's data-model object: the host reaches all 50 operations by position.
+TEST (SlotOrder, EffectParameters)
+{
+    using E1 = AAX_IACFEffectParameters;
+    using E2 = AAX_IACFEffectParameters_V2;
+    using E3 = AAX_IACFEffectParameters_V3;
+    using C = AAX_CEffectParameters;
+    ExpectUnknownFirst<C>();
+    EXPECT_EQ (SlotsOf (&E1::Initialize, &E1::Uninitialize, &E1::NotificationReceived, &E1::GetNumberOfParameters,
+                        &E1::GetMasterBypassParameter, &E1::GetParameterIsAutomatable, &E1::GetParameterNumberOfSteps,
+                        &E1::GetParameterName, &E1::GetParameterNameOfLength, &E1::GetParameterDefaultNormalizedValue,
+                        &E1::SetParameterDefaultNormalizedValue, &E1::GetParameterType, &E1::GetParameterOrientation,
+                        &E1::GetParameter, &E1::GetParameterIndex, &E1::GetParameterIDFromIndex,
+                        &E1::GetParameterValueInfo, &E1::GetParameterValueFromString, &E1::GetParameterStringFromValue,
+                        &E1::GetParameterValueString, &E1::GetParameterNormalizedValue, &E1::SetParameterNormalizedValue,
+                        &E1::SetParameterNormalizedRelative, &E1::TouchParameter, &E1::ReleaseParameter,
+                        &E1::UpdateParameterTouch, &E1::UpdateParameterNormalizedValue,
+                        &E1::UpdateParameterNormalizedRelative, &E1::GenerateCoefficients, &E1::ResetFieldData,
+                        &E1::GetNumberOfChunks, &E1::GetChunkIDFromIndex, &E1::GetChunkSize, &E1::GetChunk,
+                        &E1::SetChunk, &E1::CompareActiveChunk, &E1::GetNumberOfChanges, &E2::TimerWakeup,
+                        &E2::GetCurveData, &E2::GetCustomData, &E2::SetCustomData, &E2::DoMIDITransfers,
+                        &E2::RenderAudio_Hybrid, &E2::UpdateMIDINodes, &E2::UpdateControlMIDINodes,
+                        &E3::GetCurveDataMeterIds, &E3::GetCurveDataDisplayRange),
+               Consecutive (3, 47));
+    EXPECT_EQ (SlotOf (&C::GetCurveDataDisplayRange), 49);
 }
 
 // The host's run-time interfaces, each version continuing the one below.
