@@ -24,15 +24,23 @@ namespace
     /** One envelope step towards open (detector above threshold) or closed; returns the gain. */
     inline float stepEnvelope (float& envelope, float detector, const GateSettings& s) noexcept
     {
-        const float target = (detector > s.threshold ? 1.0f : 0.0f) + envelopeOffset;
+        // Branches rather than selects: which side of the threshold the detector is on, and
+        // which way the envelope moves, seldom change from one sample to the next, and
+        // predicted branches keep both comparisons out of the chain from one envelope value
+        // to the next, which is what bounds the loop. The target is still 1 or 0, plus the
+        // offset, and the step's arithmetic is the same.
+        const auto towards = [&envelope, &s] (float target)
+        {
+            if (target > envelope)
+                envelope = target + (envelope - target) * s.attack;
+            else
+                envelope = target + (envelope - target) * s.decay;
+        };
 
-        // A branch rather than a select of the coefficient: the direction seldom changes
-        // from one sample to the next, and a predicted branch keeps the comparison out of
-        // the chain from one envelope value to the next, which is what bounds the loop.
-        if (target > envelope)
-            envelope = target + (envelope - target) * s.attack;
+        if (detector > s.threshold)
+            towards (1.0f + envelopeOffset);
         else
-            envelope = target + (envelope - target) * s.decay;
+            towards (0.0f + envelopeOffset);
 
         return envelope + (-envelopeOffset);
     }
