@@ -1,102 +1,21 @@
 // Cost of NoiseGate::process per frame in each crossfade state, against JUCE's own
 // gate (a reference point) and a bare loop doing only the envelope arithmetic (the floor).
 
+#include "bench/BenchSupport.h"
 #include "dsp/NoiseGate.h"
 
-#include <benchmark/benchmark.h>
 #include <juce_dsp/juce_dsp.h>
 
 #include <cmath>
 #include <cstdio>
-#include <map>
-#include <random>
 #include <string>
 #include <vector>
 
 namespace
 {
-    constexpr int blockSizes[] { 64, 512, 4096 };
+    using namespace hushmoor::bench;
 
-    enum class GateState { onLinked, onDualMono, fading, off };
-
-    const char* stateName (GateState s)
-    {
-        switch (s)
-        {
-            case GateState::onLinked:   return "on linked";
-            case GateState::onDualMono: return "on dual mono";
-            case GateState::fading:     return "fading";
-            case GateState::off:        return "off";
-        }
-        return "";
-    }
-
-    /** Bursts over low noise, so the gate opens and closes inside every block. */
-    std::vector<float> makeSignal (int numSamples, unsigned seed)
-    {
-        std::mt19937 rng (seed);
-        std::uniform_real_distribution<float> noise (-1.0f, 1.0f);
-        std::vector<float> s (static_cast<size_t> (numSamples));
-        for (int i = 0; i < numSamples; ++i)
-        {
-            const bool burst = (i / 48) % 3 == 0;
-            s[static_cast<size_t> (i)] = noise (rng) * (burst ? 0.5f : 0.0005f);
-        }
-        return s;
-    }
-
-    /**
-        A ring of precomputed input, processed in place one block after the other. It is
-        refilled only when used up, so the refill stays out of the per-block timing
-        without pausing the clock on every iteration.
-    */
-    class InputRing
-    {
-    public:
-        explicit InputRing (int blockSize)
-            : block (blockSize),
-              numBlocks (std::max (1, ringSamples / blockSize)),
-              sourceL (makeSignal (block * numBlocks, 1)),
-              sourceR (makeSignal (block * numBlocks, 2)),
-              left (sourceL),
-              right (sourceR)
-        {}
-
-        /** The next block's channel pointers; refills the ring (untimed) when it is used up. */
-        template <typename State>
-        std::pair<float*, float*> next (State& st)
-        {
-            if (position == numBlocks)
-            {
-                st.PauseTiming();
-                left = sourceL;
-                right = sourceR;
-                position = 0;
-                st.ResumeTiming();
-            }
-
-            const auto offset = static_cast<size_t> (position++ * block);
-            return { left.data() + offset, right.data() + offset };
-        }
-
-    private:
-        static constexpr int ringSamples = 32768;   // per channel: stays in L2
-        int block, numBlocks, position = 0;
-        std::vector<float> sourceL, sourceR, left, right;
-    };
-
-    void prepareGate (NoiseGate& gate, GateState state, float sampleRate)
-    {
-        gate.setSampleRate (sampleRate);
-        gate.setExpectedSampleFrame (16384);
-        gate.reset();
-        gate.setParameter (bypassParam, state == GateState::off ? 0.0f : 1.0f);
-        gate.setParameter (dualMonoParam, state == GateState::onDualMono ? 1.0f : 0.0f);
-        gate.setParameter (thresholdParam, 0.3f);
-        gate.setParameter (attackParam, 0.134f);
-        gate.setParameter (decayParam, 0.367f);
-        gate.forceCalcParams();
-    }
+    constexpr int blockSizes[] { 64, 256, 512, 4096 };
 
     void gateBenchmark (benchmark::State& st, GateState gateState, int channels)
     {
@@ -200,26 +119,6 @@ namespace
         st.counters["frames"] = n;
     }
 
-    /** Collects ns per frame for the summary printed after the usual benchmark output. */
-    class SummaryReporter final : public benchmark::ConsoleReporter
-    {
-    public:
-        void ReportRuns (const std::vector<Run>& runs) override
-        {
-            ConsoleReporter::ReportRuns (runs);
-            for (const auto& run : runs)
-            {
-                const auto frames = run.counters.find ("frames");
-                if (run.error_occurred || frames == run.counters.end())
-                    continue;
-                // Adjusted times are per iteration in the run's time unit (ns here).
-                nsPerFrame[run.benchmark_name()] = run.GetAdjustedCPUTime() / frames->second.value;
-            }
-        }
-
-        std::map<std::string, double> nsPerFrame;
-    };
-
     std::string caseName (const std::string& what, int channels)
     {
         return what + "/" + (channels == 2 ? "stereo" : "mono");
@@ -230,61 +129,90 @@ namespace
         return caseName (what, channels) + "/" + std::to_string (block);   // as the library names an Arg
     }
 
+    benchmark::internal::Benchmark* withBlockSizes (benchmark::internal::Benchmark* b)
+    {
+        for (int block : blockSizes)
+            b->Arg (block);
+        return b;
+    }
+
     void registerAll()
     {
         for (int channels : { 1, 2 })
         {
-            for (auto s : { GateState::onLinked, GateState::onDualMono, GateState::fading, GateState::off })
+            for (auto s : allStates)
             {
                 if (channels == 1 && s == GateState::onDualMono)
                     continue;   // dual mono is a stereo mode
 
-                benchmark::RegisterBenchmark (caseName (std::string ("NoiseGate ") + stateName (s), channels).c_str(),
-                                              gateBenchmark, s, channels)->Arg (64)->Arg (512)->Arg (4096);
+                withBlockSizes (benchmark::RegisterBenchmark (caseName (std::string ("NoiseGate ") + stateName (s), channels).c_str(),
+                                                              gateBenchmark, s, channels));
             }
 
-            benchmark::RegisterBenchmark (caseName ("floor", channels).c_str(),
-                                          channels == 2 ? floorBenchmark<2> : floorBenchmark<1>)->Arg (64)->Arg (512)->Arg (4096);
-            benchmark::RegisterBenchmark (caseName ("juce::dsp::NoiseGate", channels).c_str(),
-                                          juceGateBenchmark, channels)->Arg (64)->Arg (512)->Arg (4096);
+            withBlockSizes (benchmark::RegisterBenchmark (caseName ("floor", channels).c_str(),
+                                                          channels == 2 ? floorBenchmark<2> : floorBenchmark<1>));
+            withBlockSizes (benchmark::RegisterBenchmark (caseName ("juce::dsp::NoiseGate", channels).c_str(),
+                                                          juceGateBenchmark, channels));
         }
     }
 
-    void printSummary (const std::map<std::string, double>& ns)
+    /** "  1.23", or "     -" for a case that did not run. */
+    std::string cell (double value, const char* format = "%10.2f")
+    {
+        char text[32];
+        if (value < 0)
+            std::snprintf (text, sizeof (text), "%10s", "-");
+        else
+            std::snprintf (text, sizeof (text), format, value);
+        return text;
+    }
+
+    double ratio (double a, double b)   { return a >= 0 && b > 0 ? a / b : -1.0; }
+
+    void printSummary (const hushmoor::bench::NsPerFrameReporter& ns)
     {
         std::printf ("\nns per frame (a stereo frame is one left and one right sample)\n");
-        std::printf ("%-24s %-7s %6s %10s %12s %12s\n", "case", "chans", "block", "ns/frame", "x floor", "x juce gate");
+        std::printf ("%-24s %-7s %6s %10s %10s %10s\n", "case", "chans", "block", "ns/frame", "x floor", "x juce");
 
-        auto lookup = [&ns] (const std::string& key) { auto it = ns.find (key); return it == ns.end() ? 0.0 : it->second; };
+        const auto row = [&ns] (const std::string& what, int channels, int block, bool compare)
+        {
+            const double t = ns.nsPerFrame (caseName (what, channels, block));
+            if (t < 0)
+                return;
+
+            std::printf ("%-24s %-7s %6d %s", what.c_str(), channels == 2 ? "stereo" : "mono", block, cell (t).c_str());
+            if (compare)
+                std::printf (" %s %s", cell (ratio (t, ns.nsPerFrame (caseName ("floor", channels, block)))).c_str(),
+                             cell (ratio (t, ns.nsPerFrame (caseName ("juce::dsp::NoiseGate", channels, block))), "%10.3f").c_str());
+            std::printf ("\n");
+        };
 
         for (int channels : { 2, 1 })
         {
-            for (auto s : { GateState::onLinked, GateState::onDualMono, GateState::fading, GateState::off })
-            {
-                if (channels == 1 && s == GateState::onDualMono)
-                    continue;
-
+            for (auto s : allStates)
                 for (int block : blockSizes)
-                {
-                    const double t = lookup (caseName (std::string ("NoiseGate ") + stateName (s), channels, block));
-                    const double f = lookup (caseName ("floor", channels, block));
-                    const double j = lookup (caseName ("juce::dsp::NoiseGate", channels, block));
-                    std::printf ("%-24s %-7s %6d %10.2f %12.2f %12.3f\n", (std::string ("NoiseGate ") + stateName (s)).c_str(),
-                                 channels == 2 ? "stereo" : "mono", block, t, f > 0 ? t / f : 0.0, j > 0 ? t / j : 0.0);
-                }
-            }
+                    row (std::string ("NoiseGate ") + stateName (s), channels, block, true);
 
             for (const char* ref : { "floor", "juce::dsp::NoiseGate" })
                 for (int block : blockSizes)
-                    std::printf ("%-24s %-7s %6d %10.2f\n", ref, channels == 2 ? "stereo" : "mono", block,
-                                 lookup (caseName (ref, channels, block)));
+                    row (ref, channels, block, false);
         }
 
-        const double on512 = lookup (caseName ("NoiseGate on linked", 2, 512));
-        const double fade512 = lookup (caseName ("NoiseGate fading", 2, 512));
-        const double floor512 = lookup (caseName ("floor", 2, 512));
-        std::printf ("\nstereo, block 512: on / floor = %.2f (target <= 1.3), fading / on = %.2f (target <= 2.5)\n",
-                     floor512 > 0 ? on512 / floor512 : 0.0, on512 > 0 ? fade512 / on512 : 0.0);
+        std::printf ("\nstereo ratios (target):\n");
+        for (int block : blockSizes)
+        {
+            const double on = ns.nsPerFrame (caseName ("NoiseGate on linked", 2, block));
+            const double dual = ns.nsPerFrame (caseName ("NoiseGate on dual mono", 2, block));
+            const double fading = ns.nsPerFrame (caseName ("NoiseGate fading", 2, block));
+            const double floor = ns.nsPerFrame (caseName ("floor", 2, block));
+
+            if (on < 0)
+                continue;
+
+            std::printf ("  block %5d: on / floor %s (1.3)   dual mono / on %s (1.1)   fading / on %s (1.2)\n", block,
+                         cell (ratio (on, floor), "%5.2f").c_str(), cell (ratio (dual, on), "%5.2f").c_str(),
+                         cell (ratio (fading, on), "%5.2f").c_str());
+        }
     }
 }
 
@@ -293,9 +221,9 @@ int main (int argc, char** argv)
     registerAll();
     benchmark::Initialize (&argc, argv);
 
-    SummaryReporter reporter;
+    hushmoor::bench::NsPerFrameReporter reporter;
     benchmark::RunSpecifiedBenchmarks (&reporter);
-    printSummary (reporter.nsPerFrame);
+    printSummary (reporter);
     benchmark::Shutdown();
     return 0;
 }

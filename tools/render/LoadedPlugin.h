@@ -52,6 +52,13 @@ public:
     /** Processes the buffer in place: getNumProcessingChannels() channels, at most
         maximumBlockSize samples. */
     virtual void process (juce::AudioBuffer<float>& buffer) = 0;
+    /** Processes input into a separate output of the same size, as a host with separate
+        input and output buffers does. By default a copy, then process() in place. */
+    virtual void processInto (const juce::AudioBuffer<float>& input, juce::AudioBuffer<float>& output)
+    {
+        output.makeCopyOf (input, true);
+        process (output);
+    }
     virtual void release() = 0;
 
     /** Lets messages (parameter and program changes on their way to the plug-in's

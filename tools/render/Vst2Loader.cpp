@@ -116,6 +116,13 @@ namespace
                                       buffer.getNumSamples());
         }
 
+        void processInto (const juce::AudioBuffer<float>& input, juce::AudioBuffer<float>& output) override
+        {
+            auto* const* in = input.getArrayOfReadPointers();
+            auto* const* out = output.getArrayOfWritePointers();
+            effect->processReplacing (effect, const_cast<float**> (in), const_cast<float**> (out), output.getNumSamples());
+        }
+
         void release() override
         {
             if (prepared)
