@@ -60,6 +60,14 @@ enum AAX_ETracePriorityHost : std::int32_t
     AAX_eTracePriorityHost_Normal = 0x08000000
 };
 
+/** A rectangle of the host's view; the library only passes it through. */
+struct AAX_Rect;
+
+/** Which of the host's labels a GUI may replace. */
+enum AAX_EPlugInStrings : std::int32_t {};
+/** The colour the host asks a control to be highlighted in. */
+enum AAX_EHighlightColor : std::int32_t {};
+
 /** A view size as the host exchanges it: the vertical extent first. */
 struct AAX_Point
 {

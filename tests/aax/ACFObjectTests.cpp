@@ -1,7 +1,6 @@
-#include "AAX_CEffectParameters.h"
-#include "AAX_IEffectGUI.h"
 #include "ACFIdentifiers.h"
 #include "ACFPtr.h"
+#include "TestEffect.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +32,7 @@ namespace
         Lifecycle& m_Lifecycle;
     };
 
-    class TestEffectGUI final : public AAX_IEffectGUI {};
+    using TestEffectGUI = testeffect::RecordingGUI;
 
     _acfUID withLastByteChanged (_acfUID id)
     {

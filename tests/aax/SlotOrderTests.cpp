@@ -3,6 +3,7 @@
 // virtual members, which this platform's C++ ABI encodes as 1 + the byte offset of the
 // member's entry in the table.
 
+#include "AAX_CEffectGUI.h"
 #include "AAX_CEffectParameters.h"
 #include "AAX_IACFAutomationDelegate.h"
 #include "AAX_IACFCollection.h"
@@ -237,6 +238,15 @@ TEST (SlotOrder, EffectParameters)
                         &E3::GetCurveDataMeterIds, &E3::GetCurveDataDisplayRange),
                Consecutive (3, 47));
     EXPECT_EQ (SlotOf (&C::GetCurveDataDisplayRange), 49);
+}
+
+TEST (SlotOrder, EffectGUI)
+{
+    using G = AAX_IACFEffectGUI;
+    ExpectUnknownFirst<AAX_CEffectGUI>();
+    EXPECT_EQ (SlotsOf (&G::Initialize, &G::Uninitialize, &G::NotificationReceived, &G::SetViewContainer, &G::GetViewSize,
+                        &G::Draw, &G::TimerWakeup, &G::ParameterUpdated, &G::GetCustomLabel, &G::SetControlHighlightInfo),
+               Consecutive (3, 10));
 }
 
 // The host's run-time interfaces, each version continuing the one below.

@@ -1,10 +1,11 @@
 #pragma once
 
-// An effect with a parameter of every value kind the controls chunk knows, for the tests
-// and the chunk fuzz target.
+// An effect with a parameter of every value kind the controls chunk knows, and a GUI that
+// records what it is asked to do, for the tests and the chunk fuzz target.
 
 #include "AAX_CBinaryDisplayDelegate.h"
 #include "AAX_CBinaryTaperDelegate.h"
+#include "AAX_CEffectGUI.h"
 #include "AAX_CEffectParameters.h"
 #include "AAX_CLinearTaperDelegate.h"
 #include "AAX_CNumberDisplayDelegate.h"
@@ -12,6 +13,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <type_traits>
 #include <vector>
 
@@ -119,6 +121,27 @@ namespace testeffect
         using AAX_CEffectParameters::FilterParameterIDOnSave;
         using AAX_CEffectParameters::m_ChangeCount;
         using AAX_CEffectParameters::m_PacketDispatcher;
+    };
+
+    /** A GUI whose view operations and parameter updates are recorded in order. */
+    class RecordingGUI : public AAX_CEffectGUI
+    {
+    public:
+        AAX_ResultCode ParameterUpdated (const char* parameterID) override  { return Record ("updated " + std::string (parameterID)); }
+
+        std::vector<std::string> calls;
+
+    protected:
+        AAX_ResultCode CreateViewContents() override                        { return Record ("contents"); }
+        AAX_ResultCode CreateViewContainer() override                       { return Record ("attach"); }
+        AAX_ResultCode DeleteViewContainer() override                       { return Record ("detach"); }
+
+    private:
+        AAX_ResultCode Record (std::string call)
+        {
+            calls.push_back (std::move (call));
+            return AAX_SUCCESS;
+        }
     };
 
     /** A host's chunk record: the 56-byte head and room for a body of the given size. */

@@ -1,6 +1,7 @@
 #include "AAX_CEffectParameters.h"
 
 #include "AAX_CString.h"
+#include "AAX_Guarded.h"
 #include "AAX_IParameter.h"
 #include "AAX_VAutomationDelegate.h"
 #include "AAX_VController.h"
@@ -16,25 +17,11 @@ namespace
     constexpr std::uint32_t sPreviewNotification = 0x41535076;   // 'ASPv'
     constexpr std::size_t sNameWorkLength = 255;
 
-    /** Runs a host operation; an exception becomes a result instead of leaving for the host. */
-    template <class Operation>
-    AAX_ResultCode guarded (Operation&& operation) noexcept
-    {
-        try
-        {
-            return operation();
-        }
-        catch (...)
-        {
-            return ACF_RESULT_UNEXPECTED;
-        }
-    }
-
     /** Runs the operation on the parameter with that identifier; -20001 when there is none. */
     template <class Manager, class Operation>
     AAX_ResultCode withParameter (Manager& manager, const char* parameterID, Operation&& operation) noexcept
     {
-        return guarded ([&]
+        return AAX_Guarded ([&]
         {
             auto* parameter = manager.GetParameterByID (parameterID);
             return parameter != nullptr ? operation (*parameter) : AAX_RESULT_UNKNOWN_PARAMETER;
@@ -163,7 +150,7 @@ void AAX_CEffectParameters::ReleaseHostWrappers() noexcept
 
 AAX_ResultCode AAX_CEffectParameters::Initialize (IACFUnknown* host)
 {
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         // A second Initialize starts afresh instead of leaking the first one's wrappers.
         ReleaseHostWrappers();
@@ -235,7 +222,7 @@ AAX_ResultCode AAX_CEffectParameters::GetMasterBypassParameter (AAX_IString* par
     if (parameterID == nullptr)
         return AAX_RESULT_BAD_STRING;
 
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         const bool present = m_ParameterManager.GetParameterByID (cDefaultMasterBypassID) != nullptr;
         parameterID->Set (present ? cDefaultMasterBypassID : "");
@@ -279,7 +266,7 @@ AAX_ResultCode AAX_CEffectParameters::GetParameterName (const char* parameterID,
     if (name == nullptr)
         return AAX_RESULT_BAD_STRING;
 
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         const auto* parameter = m_ParameterManager.GetParameterByID (parameterID);
         name->Set (parameter != nullptr ? parameter->Name().Get() : "");
@@ -293,7 +280,7 @@ AAX_ResultCode AAX_CEffectParameters::GetParameterNameOfLength (const char* para
     if (name == nullptr)
         return AAX_RESULT_BAD_STRING;
 
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         const auto* parameter = m_ParameterManager.GetParameterByID (parameterID);
 
@@ -400,7 +387,7 @@ AAX_ResultCode AAX_CEffectParameters::GetParameterIDFromIndex (std::int32_t inde
     if (parameterID == nullptr)
         return AAX_RESULT_BAD_STRING;
 
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         const auto* parameter = m_ParameterManager.GetParameter (index);
         parameterID->Set (parameter != nullptr ? parameter->Identifier() : "");
@@ -491,7 +478,7 @@ AAX_ResultCode AAX_CEffectParameters::SetParameterNormalizedValue (const char* p
 
 AAX_ResultCode AAX_CEffectParameters::SetParameterNormalizedRelative (const char* parameterID, double delta)
 {
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         double current = 0.0;
 
@@ -544,7 +531,7 @@ AAX_ResultCode AAX_CEffectParameters::UpdateParameterNormalizedValue (const char
 
 AAX_ResultCode AAX_CEffectParameters::UpdateParameterNormalizedRelative (const char* parameterID, double delta)
 {
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         double current = 0.0;
 
@@ -557,7 +544,7 @@ AAX_ResultCode AAX_CEffectParameters::UpdateParameterNormalizedRelative (const c
 
 AAX_ResultCode AAX_CEffectParameters::GenerateCoefficients()
 {
-    return guarded ([this] { return m_PacketDispatcher.Dispatch(); });
+    return AAX_Guarded ([this] { return m_PacketDispatcher.Dispatch(); });
 }
 
 AAX_ResultCode AAX_CEffectParameters::ResetFieldData (AAX_CFieldIndex, void* data, std::uint32_t size) const
@@ -615,7 +602,7 @@ AAX_ResultCode AAX_CEffectParameters::GetChunkSize (std::uint32_t chunkID, std::
         return AAX_RESULT_BAD_CHUNK_ID;
     }
 
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         BuildChunkData();
         m_LastChunkSize = m_ChunkParser.GetChunkDataSize();
@@ -636,7 +623,7 @@ AAX_ResultCode AAX_CEffectParameters::GetChunk (std::uint32_t chunkID, AAX_SPlug
     if (chunk == nullptr)
         return ACF_RESULT_NULL_POINTER;
 
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         // The host sized the record by the last GetChunkSize: a body of another size would not fit.
         BuildChunkData();
@@ -659,7 +646,7 @@ AAX_ResultCode AAX_CEffectParameters::SetChunk (std::uint32_t chunkID, const AAX
     if (chunk == nullptr)
         return ACF_RESULT_NULL_POINTER;
 
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         m_ChunkParser.LoadChunk (chunk);
 
@@ -697,7 +684,7 @@ AAX_ResultCode AAX_CEffectParameters::CompareActiveChunk (const AAX_SPlugInChunk
 
     *isEqual = 0;
 
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         m_ChunkParser.LoadChunk (chunk);
 

@@ -212,6 +212,12 @@ namespace fakehost
             }
         }
 
+        if (effect != nullptr && interfaceID == IID_IAAXEffectParametersV1)
+        {
+            m_Log.Record (m_Name + ".QueryInterface(" + UIDName (interfaceID) + ")");
+            return effect->QueryInterface (interfaceID, interfaceOut);
+        }
+
         return FakeUnknown::QueryInterface (interfaceID, interfaceOut);
     }
 

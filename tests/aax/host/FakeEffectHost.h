@@ -165,6 +165,8 @@ namespace fakehost
         FakeTransport transport;
         FakeViewContainer viewContainer;
         FakeAutomationDelegate automation;
+        /** The plug-in's own effect parameters, which the host hands to that effect's GUI; null refuses. */
+        IACFUnknown* effect = nullptr;
 
         /** References still held on the context and the four objects. */
         std::int32_t OutstandingReferences() const noexcept;

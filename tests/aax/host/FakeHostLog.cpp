@@ -64,6 +64,7 @@ namespace fakehost
             { &IID_IAAXViewContainerV1, "IID_IAAXViewContainerV1" },
             { &IID_IAAXViewContainerV2, "IID_IAAXViewContainerV2" },
             { &IID_IAAXAutomationDelegateV1, "IID_IAAXAutomationDelegateV1" },
+            { &IID_IAAXEffectParametersV1, "IID_IAAXEffectParametersV1" },
         };
 
         for (const auto& [id, name] : known)
