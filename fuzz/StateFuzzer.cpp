@@ -33,20 +33,24 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
     using namespace hushmoor::fuzz;
     initialiseJuce();
 
+    static GraviloHushmoorAudioProcessor p, q;
+    static const juce::MemoryBlock baseline = [] { makeDistinct (p); return stateOf (p); }();
+
     if (size > static_cast<std::size_t> (std::numeric_limits<int>::max()))
         return 0;
 
-    GraviloHushmoorAudioProcessor p;
-    makeDistinct (p);
-    const auto before = stateOf (p);
+    check (p.restoreState (baseline.getData(), static_cast<int> (baseline.getSize())), "the baseline was refused");
 
-    p.setStateInformation (data, static_cast<int> (size));
-    const auto after = stateOf (p);
+    const bool restored = p.restoreState (data, static_cast<int> (size));
+    const auto saved = stateOf (p);
 
-    GraviloHushmoorAudioProcessor q;
-    q.setStateInformation (after.getData(), static_cast<int> (after.getSize()));
-    check (stateOf (q) == after, "a saved state does not restore byte for byte");
+    if (! restored)
+    {
+        check (saved == baseline, "a refused state changed something");
+        return 0;
+    }
 
-    (void) before;
+    check (q.restoreState (saved.getData(), static_cast<int> (saved.getSize())), "a saved state was refused");
+    check (stateOf (q) == saved, "a saved state does not restore byte for byte");
     return 0;
 }

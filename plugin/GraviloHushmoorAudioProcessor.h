@@ -88,6 +88,10 @@ public:
     /** Resets the gate and applies all five values of the active program at once. */
     void forceCalcParams();
 
+    /** Restores a saved state completely, or refuses it and changes nothing: the one
+        judge of whether a host's bytes are this plug-in's state. */
+    bool restoreState (const void* data, int sizeInBytes);
+
     //==============================================================================
     // Read-only views for tests and diagnostics.
     const NoiseGate& getGate() const noexcept          { return gate_; }

@@ -451,3 +451,109 @@ TEST (State, InfinitiesAndNotANumbersKeepTheirSign)
     for (int k = 0; k < 5; ++k)
         EXPECT_EQ (bitsOf (q.getPreset (0).getValue (k)), bitsOf (values[k])) << k;
 }
+
+//==============================================================================
+namespace
+{
+    /** The container around raw text bytes (which need not be UTF-8), no zero byte after. */
+    juce::MemoryBlock rawContainer (const std::string& text)
+    {
+        juce::MemoryOutputStream out;
+        out.writeInt (0x21324356);
+        out.writeInt (static_cast<int> (text.size()));
+        out.write (text.data(), text.size());
+        return out.getMemoryBlock();
+    }
+}
+
+TEST (StateRestoreRules, HostileTextIsRefusedWholeAndChangesNothing)
+{
+    const std::string tag = "VEZUREZARADADIZUZORUZA";
+    const std::string cases[] {
+        "<" + tag + "><?x?>a</" + tag + ">",                   // made the framework's reader loop forever
+        "<E><?" "?>5",
+        "<V>&#x",                                              // made it read past the blob
+        std::string ("<V t=\"") + '\xff',
+        "<" + tag + " PresetName0=\"&foo;\"/>",                // undeclared entity
+        "<" + tag + " PresetName0=\"&#0;\"/>",                 // references outside 1 .. 0x10FFFF
+        "<" + tag + " PresetName0=\"&#x110000;\"/>",
+        "<" + tag + " PresetName0=\"&#99999999999999999999;\"/>",
+        "<" + tag + " PresetName0=\"a<b\"/>",
+        "<" + tag + " threshold0=\"abc\"/>",                   // numbers that are no numbers
+        "<" + tag + " threshold0=\"1.5x\"/>",
+        "<" + tag + " threshold0=\"\"/>",
+        "<" + tag + " threshold0=\"1e\"/>",
+        "<" + tag + " activePreset=\"1.5\"/>",
+        "<" + tag + " activePreset=\"2\" activePreset=\"3\"/>",
+        "<" + tag + "><child/></" + tag + ">",                 // no children, no text, nothing after
+        "<" + tag + ">text</" + tag + ">",
+        "<" + tag + "/><!-- after -->",
+        "<!-- before --><" + tag + "/>",
+        "<" + tag + " a=\"1\"b=\"2\"/>",
+        "<" + tag + " a=1/>",
+        "<" + tag + "></OTHER>",
+        "<?xml version=\"1.0\"?><?pi?><" + tag + "/>",
+        "<" + tag.substr (0, 5) + "rezaradadizuzoruza/>",      // the tag differs in case
+    };
+
+    for (const auto& text : cases)
+    {
+        GraviloHushmoorAudioProcessor p;
+        makeDistinct (p);
+        const auto before = stateOf (p);
+        const auto blob = rawContainer (text);
+
+        EXPECT_FALSE (p.restoreState (blob.getData(), static_cast<int> (blob.getSize()))) << text;
+        EXPECT_EQ (stateOf (p), before) << text;
+    }
+}
+
+TEST (StateRestoreRules, NumbersAndNamesReadExactlyWhateverTheirForm)
+{
+    struct Case { const char* attributes; float threshold; const char* name; };
+    const float inf = std::numeric_limits<float>::infinity();
+    const Case cases[] {
+        { "threshold0=\"1e4294967296\"",               inf,     "" },   // beyond any exponent: infinite or zero, with the sign
+        { "threshold0=\"-1e99999999999999999999\"",     -inf,    "" },
+        { "threshold0=\"5e-4294967297\"",               0.0f,    "" },
+        { "threshold0=\"-0.0000001e-400\"",             -0.0f,   "" },
+        { "threshold0=\" +0.25 \"",                     0.25f,   "" },
+        { "threshold0=\"2.5E-1\"",                      0.25f,   "" },
+        { "threshold0=\"Infinity\"",                    inf,     "" },
+        { "threshold0=\"0.1000000014901161193847656250000000000001\"", 0.1f, "" },
+        { "threshold0='0.5' PresetName0='a&apos;b'",    0.5f,    "a'b" },
+        { "PresetName0=\"&#x1F3B5;&#9834;&lt;&gt;&amp;&quot;\"", 0.0f, "\xf0\x9f\x8e\xb5\xe2\x99\xaa<>&\"" },
+    };
+
+    for (const auto& c : cases)
+    {
+        GraviloHushmoorAudioProcessor p;
+        const auto blob = rawContainer (std::string ("<VEZUREZARADADIZUZORUZA ") + c.attributes + "></VEZUREZARADADIZUZORUZA>");
+        ASSERT_TRUE (p.restoreState (blob.getData(), static_cast<int> (blob.getSize()))) << c.attributes;
+        EXPECT_EQ (bitsOf (p.getPreset (0).getValue (thresholdParam)), bitsOf (c.threshold)) << c.attributes;
+        EXPECT_EQ (p.getProgramName (0), juce::String::fromUTF8 (c.name)) << c.attributes;
+    }
+}
+
+TEST (StateRestoreRules, SavedAfterAnyAcceptedStateRestoresByteForByte)
+{
+    // What the framework's own writer makes, with its declaration and line breaks, too.
+    GraviloHushmoorAudioProcessor p;
+    makeDistinct (p);
+    auto element = p.getXmlFromBinary (stateOf (p).getData(), static_cast<int> (stateOf (p).getSize()));
+    ASSERT_NE (element, nullptr);
+    const auto multiLine = element->toString();
+    ASSERT_TRUE (multiLine.startsWith ("<?xml") && multiLine.containsChar ('\n'));
+
+    for (const auto& text : { multiLine.toStdString(), std::string ("\xef\xbb\xbf <VEZUREZARADADIZUZORUZA\tactivePreset = \"3\"\r\n/> ") })
+    {
+        GraviloHushmoorAudioProcessor q;
+        const auto blob = rawContainer (text);
+        ASSERT_TRUE (q.restoreState (blob.getData(), static_cast<int> (blob.getSize()))) << text;
+
+        GraviloHushmoorAudioProcessor r;
+        const auto saved = stateOf (q);
+        ASSERT_TRUE (r.restoreState (saved.getData(), static_cast<int> (saved.getSize())));
+        EXPECT_EQ (stateOf (r), saved);
+    }
+}

@@ -14,9 +14,6 @@ namespace
 {
     using int32 = std::int32_t;
 
-    /** The root tag of the processor's state document: a chunk without it is foreign. */
-    constexpr const char* stateTag = "VEZUREZARADADIZUZORUZA";
-
     /** Writes text into a host buffer of maxLength characters plus the NUL. */
     void copyToHost (const juce::String& text, char* destination, int32 maxLength)
     {
@@ -48,19 +45,6 @@ namespace
         }
 
         return false;
-    }
-
-    bool looksLikeOurState (const void* data, int32 size)
-    {
-        if (data == nullptr || size <= 0)
-            return false;
-
-        // A zeroed tail keeps the framework's text decoding within memory we own.
-        juce::MemoryBlock padded (static_cast<size_t> (size) + 4, true);
-        padded.copyFrom (data, 0, static_cast<size_t> (size));
-
-        const auto xml = juce::AudioProcessor::getXmlFromBinary (padded.getData(), size);
-        return xml != nullptr && xml->hasTagName (stateTag);
     }
 }
 
@@ -324,17 +308,11 @@ AudioEffect::int32 HushmoorVst2Wrapper::getChunk (void** data, bool isProgram)
     return static_cast<int32> (chunkMemory.getSize());
 }
 
-AudioEffect::int32 HushmoorVst2Wrapper::setChunk (void* data, int32 byteSize, bool isProgram)
+AudioEffect::int32 HushmoorVst2Wrapper::setChunk (void* data, int32 byteSize, bool)
 {
-    if (! looksLikeOurState (data, byteSize))
-        return 0;
-
-    if (isProgram)
-        processor->setCurrentProgramStateInformation (data, byteSize);
-    else
-        processor->setStateInformation (data, byteSize);
-
-    return 1;
+    // A program chunk is the whole state too; only the processor can tell whether the
+    // bytes are its state, and the host hears whether they were restored.
+    return processor->restoreState (data, byteSize) ? 1 : 0;
 }
 
 //==============================================================================

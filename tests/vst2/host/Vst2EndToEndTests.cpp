@@ -316,12 +316,30 @@ TEST_F (Vst2EndToEnd, EmptyTruncatedOrForeignChunksAreRefusedAndChangeNothing)
     std::vector<char> foreign (static_cast<const char*> (foreignBlock.getData()),
                                static_cast<const char*> (foreignBlock.getData()) + foreignBlock.getSize());
 
+    // The container with text that once hung the plug-in or made it read past the chunk,
+    // and a tag that differs only in case (once answered 1 with nothing restored).
+    const auto container = [] (const std::string& text)
+    {
+        std::vector<char> chunk { 'V', 'C', '2', '!' };
+        for (int shift = 0; shift < 32; shift += 8)
+            chunk.push_back (static_cast<char> ((text.size() >> shift) & 0xff));
+        chunk.insert (chunk.end(), text.begin(), text.end());
+        return chunk;
+    };
+
+    std::string otherCase (before.begin() + 8, before.end());
+    otherCase[1] = 'v';
+
+    for (const auto& text : { std::string ("<E><?" "?>5"), std::string ("<V>&#x"), std::string ("<V t=\"\xff"), otherCase })
+        EXPECT_EQ (setChunk (plugin, container (text)), 0) << text;
+
     EXPECT_EQ (plugin.dispatch (VstDispatcherOpcode::setChunk, 0, 0, garbage.data()), 0);
     EXPECT_EQ (plugin.dispatch (VstDispatcherOpcode::setChunk, 0, 10, nullptr), 0);
     EXPECT_EQ (setChunk (plugin, truncated), 0);
     EXPECT_EQ (setChunk (plugin, garbage), 0);
     EXPECT_EQ (setChunk (plugin, foreign), 0);
     EXPECT_EQ (getChunk (plugin), before);
+    EXPECT_EQ (setChunk (plugin, before), 1);
     EXPECT_EQ (plugin.dispatch (VstDispatcherOpcode::getChunk, 0, 0, nullptr), 0);
 }
 

@@ -1,0 +1,499 @@
+#include "plugin/HushmoorStateReader.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+namespace
+{
+    constexpr std::uint32_t containerMagic = 0x21324356;
+
+    // Longest reference body read between '&' and ';' ("#x10FFFF" with leading zeros).
+    constexpr std::size_t maxReferenceLength = 32;
+
+    std::uint32_t littleEndian32 (const unsigned char* p) noexcept
+    {
+        return static_cast<std::uint32_t> (p[0]) | static_cast<std::uint32_t> (p[1]) << 8
+             | static_cast<std::uint32_t> (p[2]) << 16 | static_cast<std::uint32_t> (p[3]) << 24;
+    }
+
+    /** True when the bytes are valid UTF-8 (no overlong forms, surrogates or code
+        points above U+10FFFF, nothing cut off). */
+    bool isValidUtf8 (const unsigned char* p, const unsigned char* end) noexcept
+    {
+        while (p < end)
+        {
+            const unsigned c = *p++;
+
+            if (c < 0x80)
+                continue;
+
+            int extra;
+            unsigned codePoint, minimum;
+
+            if ((c & 0xe0) == 0xc0)       { extra = 1; codePoint = c & 0x1f; minimum = 0x80; }
+            else if ((c & 0xf0) == 0xe0)  { extra = 2; codePoint = c & 0x0f; minimum = 0x800; }
+            else if ((c & 0xf8) == 0xf0)  { extra = 3; codePoint = c & 0x07; minimum = 0x10000; }
+            else                          return false;
+
+            if (end - p < extra)
+                return false;
+
+            for (int i = 0; i < extra; ++i)
+            {
+                const unsigned next = *p++;
+                if ((next & 0xc0) != 0x80)
+                    return false;
+                codePoint = (codePoint << 6) | (next & 0x3f);
+            }
+
+            if (codePoint < minimum || codePoint > 0x10ffff || (codePoint >= 0xd800 && codePoint <= 0xdfff))
+                return false;
+        }
+
+        return true;
+    }
+
+    bool isSpace (char c) noexcept  { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+    bool isNameStart (unsigned char c) noexcept
+    {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || c >= 0x80;
+    }
+
+    bool isNameChar (unsigned char c) noexcept
+    {
+        return isNameStart (c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    }
+
+    std::string_view trimSpace (std::string_view s) noexcept
+    {
+        while (! s.empty() && isSpace (s.front()))  s.remove_prefix (1);
+        while (! s.empty() && isSpace (s.back()))   s.remove_suffix (1);
+        return s;
+    }
+
+    /** The character that the text between '&' and ';' stands for: one of the five
+        standard entities, or a decimal or hexadecimal reference to 1 .. 0x10FFFF
+        (lone surrogates included: a name a host gave in UTF-16 may hold them). */
+    std::optional<std::uint32_t> resolveReference (std::string_view body) noexcept
+    {
+        if (body == "lt")    return '<';
+        if (body == "gt")    return '>';
+        if (body == "amp")   return '&';
+        if (body == "quot")  return '"';
+        if (body == "apos")  return '\'';
+
+        if (body.size() < 2 || body[0] != '#')
+            return {};
+
+        const bool hex = body[1] == 'x';
+        const auto digits = body.substr (hex ? 2 : 1);
+
+        if (digits.empty())
+            return {};
+
+        std::uint32_t value = 0;
+
+        for (const char c : digits)
+        {
+            std::uint32_t digit;
+
+            if (c >= '0' && c <= '9')                 digit = static_cast<std::uint32_t> (c - '0');
+            else if (hex && c >= 'a' && c <= 'f')     digit = static_cast<std::uint32_t> (c - 'a' + 10);
+            else if (hex && c >= 'A' && c <= 'F')     digit = static_cast<std::uint32_t> (c - 'A' + 10);
+            else                                      return {};
+
+            value = value * (hex ? 16u : 10u) + digit;
+
+            if (value > 0x10ffff)
+                return {};
+        }
+
+        if (value == 0)
+            return {};
+
+        return value;
+    }
+
+    void appendUtf8 (std::string& out, std::uint32_t c)
+    {
+        const auto byte = [&out] (std::uint32_t b) { out.push_back (static_cast<char> (b)); };
+
+        if (c < 0x80)          { byte (c); }
+        else if (c < 0x800)    { byte (0xc0 | (c >> 6));  byte (0x80 | (c & 0x3f)); }
+        else if (c < 0x10000)  { byte (0xe0 | (c >> 12)); byte (0x80 | ((c >> 6) & 0x3f)); byte (0x80 | (c & 0x3f)); }
+        else                   { byte (0xf0 | (c >> 18)); byte (0x80 | ((c >> 12) & 0x3f));
+                                 byte (0x80 | ((c >> 6) & 0x3f)); byte (0x80 | (c & 0x3f)); }
+    }
+
+    /**
+        Walks an attribute value's raw text (without its quotes), calling onText for each
+        run of plain characters and onCharacter for each resolved reference. False at
+        the first '<' or unresolvable reference.
+    */
+    template <typename OnText, typename OnCharacter>
+    bool walkValue (std::string_view raw, OnText&& onText, OnCharacter&& onCharacter)
+    {
+        while (! raw.empty())
+        {
+            const auto special = raw.find_first_of ("<&");
+            onText (raw.substr (0, special));
+
+            if (special == std::string_view::npos)
+                return true;
+
+            if (raw[special] == '<')
+                return false;
+
+            raw.remove_prefix (special + 1);
+            const auto semicolon = raw.substr (0, maxReferenceLength + 1).find (';');
+
+            if (semicolon == std::string_view::npos)
+                return false;
+
+            const auto character = resolveReference (raw.substr (0, semicolon));
+
+            if (! character)
+                return false;
+
+            onCharacter (*character);
+            raw.remove_prefix (semicolon + 1);
+        }
+
+        return true;
+    }
+
+    /** One forward pass over the element's text. */
+    class Scanner
+    {
+    public:
+        explicit Scanner (std::string_view textToScan) noexcept : rest (textToScan) {}
+
+        bool atEnd() const noexcept                      { return rest.empty(); }
+        bool startsWith (std::string_view s) const noexcept  { return rest.substr (0, s.size()) == s; }
+
+        bool skip (std::string_view s) noexcept
+        {
+            if (! startsWith (s))
+                return false;
+
+            rest.remove_prefix (s.size());
+            return true;
+        }
+
+        /** Skips white space; true when there was some. */
+        bool skipSpace() noexcept
+        {
+            const auto before = rest.size();
+            rest = rest.substr (std::min (rest.size(), rest.find_first_not_of (" \t\r\n")));
+            return rest.size() != before;
+        }
+
+        std::optional<std::string_view> name() noexcept
+        {
+            if (rest.empty() || ! isNameStart (static_cast<unsigned char> (rest.front())))
+                return {};
+
+            std::size_t n = 1;
+            while (n < rest.size() && isNameChar (static_cast<unsigned char> (rest[n])))
+                ++n;
+
+            const auto result = rest.substr (0, n);
+            rest.remove_prefix (n);
+            return result;
+        }
+
+        /** name = "value" (or 'value'): the name and the raw value, references checked. */
+        bool attribute (std::string_view& attributeName, std::string_view& rawValue)
+        {
+            const auto n = name();
+
+            if (! n)
+                return false;
+
+            skipSpace();
+
+            if (! skip ("="))
+                return false;
+
+            skipSpace();
+
+            if (rest.empty() || (rest.front() != '"' && rest.front() != '\''))
+                return false;
+
+            const char quote = rest.front();
+            const auto close = rest.find (quote, 1);
+
+            if (close == std::string_view::npos)
+                return false;
+
+            const auto raw = rest.substr (1, close - 1);
+
+            if (! walkValue (raw, [] (std::string_view) {}, [] (std::uint32_t) {}))
+                return false;
+
+            attributeName = *n;
+            rawValue = raw;
+            rest.remove_prefix (close + 1);
+            return true;
+        }
+
+    private:
+        std::string_view rest;
+    };
+}
+
+//==============================================================================
+bool HushmoorStateReader::read (const void* data, int sizeInBytes)
+{
+    attributes.clear();
+    tag.clear();
+    text.clear();
+
+    if (data == nullptr || sizeInBytes <= 8)
+        return false;
+
+    const auto* bytes = static_cast<const unsigned char*> (data);
+
+    if (littleEndian32 (bytes) != containerMagic)
+        return false;
+
+    // The stored length is a signed number: zero or negative holds nothing.
+    const auto storedLength = static_cast<std::int32_t> (littleEndian32 (bytes + 4));
+
+    if (storedLength <= 0)
+        return false;
+
+    // The text is what both the size and the stored length cover, up to a zero byte.
+    const auto* textStart = bytes + 8;
+    auto textLength = static_cast<std::size_t> (std::min (sizeInBytes - 8, storedLength));
+
+    if (const void* zero = std::memchr (textStart, 0, textLength))
+        textLength = static_cast<std::size_t> (static_cast<const unsigned char*> (zero) - textStart);
+
+    if (! isValidUtf8 (textStart, textStart + textLength))
+        return false;
+
+    text.assign (reinterpret_cast<const char*> (textStart), textLength);
+
+    const auto refuse = [this]
+    {
+        attributes.clear();
+        text.clear();
+        return false;
+    };
+
+    Scanner scanner (text);
+    std::string_view attributeName, rawValue;
+
+    scanner.skip ("\xef\xbb\xbf");
+    scanner.skipSpace();
+
+    if (scanner.startsWith ("<?xml ") || scanner.startsWith ("<?xml?") || scanner.startsWith ("<?xml\t")
+        || scanner.startsWith ("<?xml\r") || scanner.startsWith ("<?xml\n"))
+    {
+        scanner.skip ("<?xml");
+
+        for (;;)
+        {
+            const bool spaced = scanner.skipSpace();
+
+            if (scanner.skip ("?>"))
+                break;
+
+            if (! spaced || ! scanner.attribute (attributeName, rawValue))
+                return refuse();
+        }
+
+        scanner.skipSpace();
+    }
+
+    if (! scanner.skip ("<"))
+        return refuse();
+
+    const auto tagName = scanner.name();
+
+    if (! tagName)
+        return refuse();
+
+    for (;;)
+    {
+        const bool spaced = scanner.skipSpace();
+
+        if (scanner.skip ("/>"))
+            break;
+
+        if (scanner.skip (">"))
+        {
+            // An end tag right after the start tag (white space between is no content).
+            scanner.skipSpace();
+
+            if (! scanner.skip ("</") || scanner.name() != tagName)
+                return refuse();
+
+            scanner.skipSpace();
+
+            if (! scanner.skip (">"))
+                return refuse();
+
+            break;
+        }
+
+        if (! spaced || ! scanner.attribute (attributeName, rawValue)
+             || ! attributes.emplace (attributeName, rawValue).second)
+            return refuse();
+    }
+
+    scanner.skipSpace();
+
+    if (! scanner.atEnd())
+        return refuse();
+
+    tag = *tagName;
+    return true;
+}
+
+std::optional<std::string> HushmoorStateReader::getAttribute (std::string_view name) const
+{
+    const auto found = attributes.find (name);
+
+    if (found == attributes.end())
+        return {};
+
+    std::string value;
+    walkValue (found->second,
+               [&value] (std::string_view plain) { value.append (plain); },
+               [&value] (std::uint32_t c) { appendUtf8 (value, c); });
+    return value;
+}
+
+//==============================================================================
+std::optional<double> HushmoorStateReader::parseNumber (std::string_view s)
+{
+    s = trimSpace (s);
+    const bool negative = ! s.empty() && s.front() == '-';
+
+    if (! s.empty() && (s.front() == '-' || s.front() == '+'))
+        s.remove_prefix (1);
+
+    const auto sign = negative ? -1.0 : 1.0;
+    const auto is = [s] (std::string_view word)
+    {
+        if (s.size() != word.size())
+            return false;
+
+        for (std::size_t i = 0; i < s.size(); ++i)
+            if ((s[i] | 0x20) != word[i])
+                return false;
+
+        return true;
+    };
+
+    if (is ("inf") || is ("infinity"))
+        return sign * std::numeric_limits<double>::infinity();
+
+    if (is ("nan"))
+        return std::copysign (std::numeric_limits<double>::quiet_NaN(), sign);
+
+    // digits [. digits] [e [sign] digits], with at least one digit before the exponent.
+    const auto countDigits = [s] (std::size_t from)
+    {
+        std::size_t n = from;
+        while (n < s.size() && s[n] >= '0' && s[n] <= '9')
+            ++n;
+        return n - from;
+    };
+
+    const auto integerDigits = countDigits (0);
+    std::size_t pos = integerDigits;
+    std::size_t fractionDigits = 0;
+
+    if (pos < s.size() && s[pos] == '.')
+    {
+        fractionDigits = countDigits (pos + 1);
+        pos += 1 + fractionDigits;
+    }
+
+    if (integerDigits + fractionDigits == 0)
+        return {};
+
+    const auto mantissaEnd = pos;
+    std::int64_t exponent = 0;
+
+    if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E'))
+    {
+        ++pos;
+        const bool negativeExponent = pos < s.size() && s[pos] == '-';
+
+        if (pos < s.size() && (s[pos] == '-' || s[pos] == '+'))
+            ++pos;
+
+        const auto exponentDigits = countDigits (pos);
+
+        if (exponentDigits == 0)
+            return {};
+
+        // Only its sign and rough size matter beyond the double range: saturate.
+        for (std::size_t i = pos; i < pos + exponentDigits; ++i)
+            exponent = std::min<std::int64_t> (exponent * 10 + (s[i] - '0'), std::int64_t { 1 } << 40);
+
+        exponent = negativeExponent ? -exponent : exponent;
+        pos += exponentDigits;
+    }
+
+    if (pos != s.size())
+        return {};
+
+    double value = 0.0;
+    const auto [end, error] = std::from_chars (s.data(), s.data() + s.size(), value, std::chars_format::general);
+
+    if (error == std::errc() && end == s.data() + s.size())
+        return sign * value;
+
+    if (error != std::errc::result_out_of_range)
+        return {};
+
+    // Beyond the double range: the power of ten of the first non-zero digit says which way.
+    std::int64_t leadingPower = 0;
+    const auto firstNonZero = s.substr (0, mantissaEnd).find_first_of ("123456789");
+
+    if (firstNonZero == std::string_view::npos)
+        return sign * 0.0;
+
+    if (firstNonZero < integerDigits)
+        leadingPower = static_cast<std::int64_t> (integerDigits - 1 - firstNonZero);
+    else
+        leadingPower = -static_cast<std::int64_t> (firstNonZero - integerDigits);   // the '.' counts one
+
+    return leadingPower + exponent >= 0 ? sign * std::numeric_limits<double>::infinity() : sign * 0.0;
+}
+
+std::optional<int> HushmoorStateReader::parseInteger (std::string_view s)
+{
+    s = trimSpace (s);
+    const bool negative = ! s.empty() && s.front() == '-';
+
+    if (! s.empty() && (s.front() == '-' || s.front() == '+'))
+        s.remove_prefix (1);
+
+    if (s.empty())
+        return {};
+
+    constexpr std::int64_t limit = std::int64_t { std::numeric_limits<int>::max() } + 1;
+    std::int64_t magnitude = 0;
+
+    for (const char c : s)
+    {
+        if (c < '0' || c > '9')
+            return {};
+
+        magnitude = std::min (magnitude * 10 + (c - '0'), limit);
+    }
+
+    const auto value = negative ? -magnitude : magnitude;
+    return static_cast<int> (std::clamp<std::int64_t> (value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
