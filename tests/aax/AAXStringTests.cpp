@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <locale>
 #include <stdexcept>
 
@@ -69,6 +70,14 @@ TEST (AAXString, AppendNumberFormatsFixedPointWithTheGivenDecimals)
     EXPECT_STREQ (AAX_CString().AppendNumber (2.0, 0).Get(), "2");
     EXPECT_STREQ (AAX_CString ("gain ").AppendNumber (-6.0, 2).Get(), "gain -6.00");
     EXPECT_STREQ (AAX_CString().AppendNumber (1234567.0, 1).Get(), "1234567.0");
+
+    // Beyond the decimals any double has, only zeros would follow: a huge precision
+    // gives the full expansion and stays bounded.
+    const auto full = [] (std::int32_t precision) { return std::string (AAX_CString().AppendNumber (-4.9406564584124654e-324, precision).Get()); };
+    EXPECT_EQ (full (1074).size(), 3u + 1074u);
+    EXPECT_EQ (full (1074).back(), '5') << "the exact expansion of 2^-1074";
+    for (const std::int32_t huge : { 1075, 5'000'000, std::numeric_limits<std::int32_t>::max() })
+        EXPECT_EQ (full (huge), full (1074)) << huge;
 }
 
 TEST (AAXString, NumbersIgnoreTheProcessLocale)

@@ -1,5 +1,6 @@
 #include "AAX_CString.h"
 
+#include <algorithm>
 #include <cstring>
 #include <ios>
 #include <locale>
@@ -119,7 +120,7 @@ AAX_CString& AAX_CString::AppendNumber (double number, std::int32_t precision)
     std::ostringstream stream;
     stream.imbue (std::locale::classic());
     stream.setf (std::ios::fixed, std::ios::floatfield);
-    stream.precision (precision);
+    stream.precision (std::min (precision, maxAppendDecimals));
     stream << number;
 
     m_Text += stream.str();

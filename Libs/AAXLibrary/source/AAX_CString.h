@@ -39,8 +39,15 @@ public:
     void Clear() noexcept;
     /** Removes up to count characters from pos; a range past the end stops at the end. */
     AAX_CString& Erase (std::uint32_t pos, std::uint32_t count);
-    /** Appends the number in fixed-point notation with exactly that many decimals ('.' as point). */
+    /** Appends the number in fixed-point notation with exactly that many decimals ('.' as
+        point); at most maxAppendDecimals of them, the most a double can have. */
     AAX_CString& AppendNumber (double number, std::int32_t precision);
+
+    /** Every double is a multiple of 2^-1074, so its exact decimal expansion ends within
+        1074 decimals: more would only add zeros (and a huge precision would exhaust the
+        memory and stack of the standard library's formatting). */
+    static constexpr std::int32_t maxAppendDecimals = 1074;
+
     /** Sets out to at most count characters from pos on (none when pos is past the end). */
     void SubString (std::uint32_t pos, std::uint32_t count, AAX_IString* out) const;
 
