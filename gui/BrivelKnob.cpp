@@ -41,6 +41,10 @@ int BrivelKnob::getFrameToDraw() const noexcept
 
     const auto proportion = (getValue() - minimum) / (maximum - minimum);
 
+    // A value that is not a number has no frame of its own: the first one.
+    if (std::isnan (proportion))
+        return 0;
+
     // The frame is the proportion rounded up, so that any value above the minimum leaves
     // frame 0. Binary rounding puts some values on the grid a hair above their frame (0.07
     // gives 7.000000000000001 frames), so the product is shrunk by a relative allowance far

@@ -5,6 +5,8 @@
 #include "gui/HushmoorLayout.h"
 #include "plugin/GraviloHushmoorAudioProcessor.h"
 
+#include <cmath>
+
 namespace
 {
     juce::Image decode (const char* data, int size)
@@ -15,6 +17,15 @@ namespace
     void place (juce::Component& component, hushmoor::layout::Box box)
     {
         component.setBounds (box.x, box.y, box.width, box.height);
+    }
+
+    /** Shows a stored value on a knob without telling anyone. A value that is not a
+        number shows as the bottom of the range: a slider cannot hold one (it never equals
+        itself, so the slider would post updates to itself for ever). The slider itself
+        puts an infinity at the end of its range. */
+    void showOnKnob (juce::Slider& knob, float value)
+    {
+        knob.setValue (std::isnan (value) ? knob.getMinimum() : (double) value, juce::dontSendNotification);
     }
 
     // The versions of the product and of its build, as the about panel shows them.
@@ -59,7 +70,7 @@ GraviloHushmoorAudioProcessorEditor::GraviloHushmoorAudioProcessorEditor (Gravil
         addAndMakeVisible (knob);
         knob.setImage (filmstrip, layout::knobFrames, false);
         place (knob, box);
-        knob.setValue ((double) proc.getParameter (parameterIndex), juce::dontSendNotification);
+        showOnKnob (knob, proc.getParameter (parameterIndex));
         knob.setDoubleClickReturnValue (true, (double) proc.getParameterDefaultValue (parameterIndex));
         // Not yet inside the host window here, so the bubble gets a desktop window of its own.
         knob.setPopupDisplayEnabled (true, false, getParentComponent());
@@ -134,9 +145,9 @@ void GraviloHushmoorAudioProcessorEditor::timerCallback()
 
     bypassButton_->setToggleState (proc.getParameter (bypassParam) > 0.0f, juce::dontSendNotification);
     dualMonoOnButton_->setToggleState (proc.getParameter (dualMonoParam) > 0.0f, juce::dontSendNotification);
-    thresholdKnob_->setValue ((double) proc.getParameter (thresholdParam), juce::dontSendNotification);
-    attackKnob_->setValue ((double) proc.getParameter (attackParam), juce::dontSendNotification);
-    decayKnob_->setValue ((double) proc.getParameter (decayParam), juce::dontSendNotification);
+    showOnKnob (*thresholdKnob_, proc.getParameter (thresholdParam));
+    showOnKnob (*attackKnob_, proc.getParameter (attackParam));
+    showOnKnob (*decayKnob_, proc.getParameter (decayParam));
 }
 
 void GraviloHushmoorAudioProcessorEditor::notifyHost (int parameterIndex, float value)

@@ -2,6 +2,9 @@
 
 #include "dsp/ParamIndex.h"
 
+#include <cstring>
+#include <limits>
+
 using namespace hushmoor::test;
 
 namespace
@@ -281,4 +284,56 @@ TEST_F (Editor, PaintsThePanelAndItsControls)
     juce::FileOutputStream out (aboutFile);
     ASSERT_TRUE (out.openedOk());
     ASSERT_TRUE (juce::PNGImageFormat().writeImageToStream (about, out));
+}
+
+TEST_F (Editor, ShowsValuesThatAreNoNumbersOrInfiniteWithoutHanging)
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+
+    // Each value, set by automation or restored with a saved state (which keeps such
+    // values as they are), before the editor opens and again while it is open; the
+    // knobs take turns. Not a number shows at the bottom, infinities at their end.
+    const int knobs[] { thresholdParam, attackParam, decayParam };
+    int turn = 0;
+
+    for (const float value : { nan, -nan, inf, -inf })
+        for (const bool byState : { false, true })
+        {
+            const int index = knobs[turn++ % 3];
+            const auto label = juce::String (index) + " " + juce::String (value) + (byState ? " state" : " automation");
+            const auto set = [&]
+            {
+                if (! byState)
+                    return setFromHost (index, value);
+
+                GraviloHushmoorAudioProcessor source;
+                JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE ("-Wdeprecated-declarations")
+                source.setParameter (index, value);
+                JUCE_END_IGNORE_WARNINGS_GCC_LIKE
+                juce::MemoryBlock state;
+                source.getStateInformation (state);
+                processor.setStateInformation (state.getData(), static_cast<int> (state.getSize()));
+                host.changes.clear();
+            };
+
+            set();
+            openEditorNow();
+            auto& knob = dynamic_cast<BrivelKnob&> (*editor->getChildComponent (index));
+            const double shown = value > 0.0f ? 1.0 : 0.0;
+            EXPECT_EQ (knob.getValue(), shown) << label;
+
+            setFromHost (index, 0.5f);
+            pumpMessages (GraviloHushmoorAudioProcessorEditor::refreshIntervalMs + 20);
+            set();
+            pumpMessages (GraviloHushmoorAudioProcessorEditor::refreshIntervalMs + 20);
+
+            const float stored = valueOf (index);
+            EXPECT_EQ (knob.getValue(), shown) << label;
+            EXPECT_EQ (knob.getFrameToDraw(), shown > 0.0 ? 100 : 0) << label;
+            EXPECT_EQ (std::memcmp (&stored, &value, sizeof value), 0) << label << ": the processor keeps what it was given";
+            EXPECT_TRUE (host.changes.empty()) << label;
+
+            editor.reset();
+            setFromHost (index, 0.5f);
+        }
 }
