@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 const char* c_bypass    = "bypass";
 const char* c_dualmono  = "dualmono";
@@ -44,7 +45,11 @@ const juce::String GraviloHushmoorAudioProcessor::getName() const
 //==============================================================================
 void GraviloHushmoorAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
 {
-    gate_.setSampleRate (static_cast<float> (sampleRate));
+    // A rate that is not a finite positive float would make every coefficient, and so
+    // every sample, not a number: the gate keeps the last good rate (44100 before one).
+    if (sampleRate > 0.0 && sampleRate <= static_cast<double> (std::numeric_limits<float>::max()))
+        gate_.setSampleRate (static_cast<float> (sampleRate));
+
     gate_.setExpectedSampleFrame (std::max (samplesPerBlock, 16384));
     forceCalcParams();
 }

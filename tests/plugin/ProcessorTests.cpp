@@ -297,6 +297,33 @@ TEST (ProcessorPrepare, SizesTheGateForAtLeast16384Samples)
     EXPECT_EQ (mutableGate (p).getExpectedSampleFrame(), 16384);
 }
 
+TEST (ProcessorPrepare, ARateThatIsNoFinitePositiveNumberKeepsTheLastGoodOne)
+{
+    juce::MidiBuffer midi;
+
+    for (const double rate : { std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                               -std::numeric_limits<double>::infinity(), 0.0, -48000.0, 1.0e300 })
+    {
+        GraviloHushmoorAudioProcessor p;
+        p.prepareToPlay (rate, 512);
+        EXPECT_EQ (mutableGate (p).getSampleRate(), 44100.0f) << rate;
+
+        p.prepareToPlay (96000.0, 512);
+        p.prepareToPlay (rate, 512);
+        EXPECT_EQ (mutableGate (p).getSampleRate(), 96000.0f) << rate;
+        EXPECT_EQ (p.getGate().getFadeLength(), 4096) << rate;
+
+        p.setParameter (thresholdParam, 0.3f);
+        juce::AudioBuffer<float> buffer (2, 4096);
+        fillSignal (buffer);
+        p.processBlock (buffer, midi);
+
+        for (int ch = 0; ch < 2; ++ch)
+            for (int i = 0; i < buffer.getNumSamples(); ++i)
+                ASSERT_TRUE (std::isfinite (buffer.getSample (ch, i))) << rate << " sample " << i;
+    }
+}
+
 TEST (ProcessorPrepare, AppliesTheActiveProgramAtOnce)
 {
     GraviloHushmoorAudioProcessor p;
