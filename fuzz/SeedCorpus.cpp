@@ -1,9 +1,13 @@
 // Writes the fuzz targets' seed inputs, made by the plug-in's own code, into
 // <corpus root>/<target>/: `tools/fuzz.sh seeds` refreshes fuzz/corpus/ with them.
+// Each target's source says how it reads its input.
 #include "plugin/GraviloHushmoorAudioProcessor.h"
+
+#include "AAX_CString.h"
 
 #include <juce_events/juce_events.h>
 
+#include <cmath>
 #include <cstdio>
 #include <limits>
 
@@ -23,10 +27,18 @@ namespace
         return block;
     }
 
+    /** A saved state is both a state and a VST 2.4 chunk. */
+    void writeState (const juce::File& root, const char* name, GraviloHushmoorAudioProcessor& p)
+    {
+        const auto state = stateOf (p);
+        write (root, "fuzz_state", name, state);
+        write (root, "fuzz_vst2_chunk", name, state);
+    }
+
     void writeStates (const juce::File& root)
     {
         GraviloHushmoorAudioProcessor p;
-        write (root, "fuzz_state", "fresh", stateOf (p));
+        writeState (root, "fresh", p);
 
         for (int b = 0; b < GraviloHushmoorAudioProcessor::numPresets; ++b)
         {
@@ -38,14 +50,76 @@ namespace
         }
 
         p.setCurrentProgram (5);
-        write (root, "fuzz_state", "edited", stateOf (p));
+        writeState (root, "edited", p);
 
         const float special[] { std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
                                 std::numeric_limits<float>::quiet_NaN(), -0.0f, std::numeric_limits<float>::denorm_min() };
         for (int k = 0; k < totalNumParams; ++k)
             p.setParameter (k, special[k]);
 
-        write (root, "fuzz_state", "special-values", stateOf (p));
+        writeState (root, "special-values", p);
+    }
+
+    /** Blocks through the processor with the values of its own programs: stereo at 48 kHz,
+        then mono in, stereo out at 44.1 kHz with the switches flipped. */
+    void writeProcessing (const juce::File& root)
+    {
+        GraviloHushmoorAudioProcessor p;
+
+        for (const bool stereo : { true, false })
+        {
+            juce::MemoryOutputStream out;
+            out.writeByte (static_cast<char> (stereo ? (1 | 2 | (1 << 3)) : 2));   // layout, rate 48000 or 44100
+            out.writeInt (512);
+
+            for (int i = 0; i < 64; ++i)
+                out.writeShort (static_cast<short> (16384.0 * 0.8 * std::sin (0.3 * i) * (i < 32 ? 1.0 : 0.01)));
+
+            for (int block = 0; block < 4; ++block)
+            {
+                out.writeByte (totalNumParams);
+
+                for (int k = 0; k < totalNumParams; ++k)
+                {
+                    const float value = k < dualMonoParam + 1 && ! stereo ? 1.0f - p.getParameter (k) : p.getParameter (k);
+                    out.writeByte (static_cast<char> (k));
+                    out.writeFloat (value);
+                }
+
+                out.writeInt (block == 3 ? 65536 : 512);
+            }
+
+            write (root, "fuzz_process", stereo ? "stereo-48k" : "mono-in-44k", out.getMemoryBlock());
+        }
+    }
+
+    /** Number texts as the AAX string writes them, read back and edited. */
+    void writeStrings (const juce::File& root)
+    {
+        const std::pair<double, int> numbers[] { { 0.5, 3 }, { -1.23456, 3 }, { 2.0, 0 }, { -6.0205999, 2 }, { 1.0e300, 1 } };
+        int n = 0;
+
+        for (const auto& [number, precision] : numbers)
+        {
+            AAX_CString text;
+            text.AppendNumber (number, precision);
+
+            juce::MemoryOutputStream out;
+            out.writeByte (static_cast<char> (text.Length()));
+            out.write (text.Get(), text.Length());
+            out.writeByte (4);                         // ToDouble
+            out.writeByte (2);                         // AppendNumber
+            out.writeDouble (number);
+            out.writeInt (precision);
+            out.writeByte (3);                         // SubString
+            out.writeInt (1);
+            out.writeInt (4);
+            out.writeByte (1);                         // Erase
+            out.writeInt (0);
+            out.writeInt (2);
+            out.writeByte (4);
+            write (root, "fuzz_aax_string", ("number-" + juce::String (n++)).toRawUTF8(), out.getMemoryBlock());
+        }
     }
 }
 
@@ -60,5 +134,7 @@ int main (int argc, char** argv)
     const juce::ScopedJuceInitialiser_GUI framework;
     const juce::File root (juce::File::getCurrentWorkingDirectory().getChildFile (argv[1]));
     writeStates (root);
+    writeProcessing (root);
+    writeStrings (root);
     return 0;
 }

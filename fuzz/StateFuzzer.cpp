@@ -1,6 +1,6 @@
 // Any bytes as a saved state: the processor restores them completely or not at all, and
 // whatever it then saves survives another round trip byte for byte.
-#include "fuzz/FuzzSupport.h"
+#include "fuzz/FuzzFramework.h"
 #include "plugin/GraviloHushmoorAudioProcessor.h"
 
 namespace
