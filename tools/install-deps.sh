@@ -7,6 +7,7 @@ packages=(
     cmake g++ make pkg-config ccache
     juce-modules-source
     libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev llvm
     xvfb xauth fonts-dejavu-core
 )
 
