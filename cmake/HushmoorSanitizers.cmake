@@ -28,8 +28,9 @@ if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
 endif()
 
 set(HUSHMOOR_SANITIZERS address,undefined)
+# -O1 here reaches the framework-free targets too, which take no JUCE flags.
 add_compile_options(-fsanitize=fuzzer-no-link,${HUSHMOOR_SANITIZERS}
-                    -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+                    -fno-sanitize-recover=undefined -fno-omit-frame-pointer -O1)
 add_link_options(-fsanitize=${HUSHMOOR_SANITIZERS})
 
 if(TARGET juce_recommended_config_flags)

@@ -4,6 +4,7 @@
 #include "plugin/GraviloHushmoorAudioProcessor.h"
 
 #include "AAX_CString.h"
+#include "TestEffect.h"
 
 #include <juce_events/juce_events.h>
 
@@ -121,6 +122,41 @@ namespace
             write (root, "fuzz_aax_string", ("number-" + juce::String (n++)).toRawUTF8(), out.getMemoryBlock());
         }
     }
+
+    /** The whole record a host keeps for the controls chunk: its head, then the body. */
+    juce::MemoryBlock controlsChunkOf (testeffect::KindsEffect& effect)
+    {
+        std::uint32_t size = 0;
+        effect.GetChunkSize (CONTROLS_CHUNK_TAG, &size);
+        testeffect::ChunkRecord record (size);
+        record->manufacturerID = 0x42484D5F;   // 'BHM_'
+        record->productID = record->plugInID = 0x42686D72;   // 'Bhmr'
+        record->chunkID = CONTROLS_CHUNK_TAG;
+        effect.GetChunk (CONTROLS_CHUNK_TAG, record.get());
+        return { record.bytes(), offsetof (AAX_SPlugInChunk, data) + size };
+    }
+
+    void writeControlsChunks (const juce::File& root)
+    {
+        // Without a host nothing answers a set request: values arrive as the host's updates.
+        testeffect::KindsEffect effect;
+        effect.Initialize (nullptr);
+        write (root, "fuzz_aax_chunk", "fresh", controlsChunkOf (effect));
+
+        effect.UpdateParameterNormalizedValue ("float", 0.9, {});
+        effect.UpdateParameterNormalizedValue ("bool", 0.0, {});
+        effect["int32"].SetValueWithInt32 (-3);
+        effect["double"].SetValueWithDouble (1e300);
+        effect["text"].SetValueWithString (AAX_CString ("a longer text\twith a tab"));
+        write (root, "fuzz_aax_chunk", "edited", controlsChunkOf (effect));
+
+        effect.UpdateParameterNormalizedValue ("float", std::numeric_limits<double>::quiet_NaN(), {});
+        effect["int32"].SetValueWithInt32 (std::numeric_limits<std::int32_t>::min());
+        effect["double"].SetValueWithDouble (-std::numeric_limits<double>::infinity());
+        effect["text"].SetValueWithString (AAX_CString (""));
+        write (root, "fuzz_aax_chunk", "special-values", controlsChunkOf (effect));
+        effect.Uninitialize();
+    }
 }
 
 int main (int argc, char** argv)
@@ -136,5 +172,6 @@ int main (int argc, char** argv)
     writeStates (root);
     writeProcessing (root);
     writeStrings (root);
+    writeControlsChunks (root);
     return 0;
 }
