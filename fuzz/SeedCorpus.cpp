@@ -126,14 +126,11 @@ namespace
     /** The whole record a host keeps for the controls chunk: its head, then the body. */
     juce::MemoryBlock controlsChunkOf (testeffect::KindsEffect& effect)
     {
-        std::uint32_t size = 0;
-        effect.GetChunkSize (CONTROLS_CHUNK_TAG, &size);
-        testeffect::ChunkRecord record (size);
+        auto record = testeffect::SaveChunk (effect);
         record->manufacturerID = 0x42484D5F;   // 'BHM_'
         record->productID = record->plugInID = 0x42686D72;   // 'Bhmr'
-        record->chunkID = CONTROLS_CHUNK_TAG;
-        effect.GetChunk (CONTROLS_CHUNK_TAG, record.get());
-        return { record.bytes(), offsetof (AAX_SPlugInChunk, data) + size };
+        const auto bytes = record.Bytes();
+        return { bytes.data(), bytes.size() };
     }
 
     void writeControlsChunks (const juce::File& root)

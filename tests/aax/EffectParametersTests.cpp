@@ -1,5 +1,4 @@
-#include "FakeEffectHost.h"
-#include "TestEffect.h"
+#include "HostedEffect.h"
 
 #include <gtest/gtest.h>
 
@@ -42,32 +41,13 @@ namespace
     class EffectParameters : public ::testing::Test
     {
     protected:
-        EffectParameters()
-        {
-            // The host answers every set-value request with the value, as a host does.
-            host.automation.answerSetValue = [this] (const char* id, double value)
-            {
-                effect.UpdateParameterNormalizedValue (id, value, AAX_EUpdateSource {});
-            };
-
-            EXPECT_EQ (effect.Initialize (host.Unknown()), AAX_SUCCESS);
-        }
+        EffectParameters()       { EXPECT_EQ (hosted.initResult, AAX_SUCCESS); }
 
         double Value (const char* id)
         {
             double value = -1.0;
             EXPECT_EQ (effect.GetParameterNormalizedValue (id, &value), AAX_SUCCESS);
             return value;
-        }
-
-        static ChunkRecord SaveChunk (AAX_CEffectParameters& from)
-        {
-            std::uint32_t size = 0;
-            EXPECT_EQ (from.GetChunkSize (CONTROLS_CHUNK_TAG, &size), AAX_SUCCESS);
-            ChunkRecord record (size);
-            record->chunkID = CONTROLS_CHUNK_TAG;
-            EXPECT_EQ (from.GetChunk (CONTROLS_CHUNK_TAG, record.get()), AAX_SUCCESS);
-            return record;
         }
 
         static AAX_CBoolean Compare (AAX_CEffectParameters& with, ChunkRecord& record)
@@ -77,9 +57,10 @@ namespace
             return equal;
         }
 
-        HostLog log;
-        FakeEffectHost host { log };
-        KindsEffect effect;
+        HostedEffect hosted;
+        HostLog& log = hosted.log;
+        FakeEffectHost& host = hosted.host;
+        KindsEffect& effect = hosted.effect;
     };
 
     std::string Text (const AAX_CString& text)         { return text.Get(); }
@@ -88,15 +69,10 @@ namespace
 //==============================================================================
 TEST_F (EffectParameters, InitializeWrapsTheHostInOrderAndUninitializeLetsGoOfIt)
 {
-    std::vector<std::string> queries;
-
-    for (const auto& call : log.Calls())
-        if (call.rfind ("context.QueryInterface(", 0) == 0)
-            queries.push_back (call.substr (23, call.size() - 24));
-
-    EXPECT_EQ (queries, (std::vector<std::string> { "IID_IAAXControllerV1", "IID_IAAXControllerV2", "IID_IAAXControllerV3",
-                                                     "IID_IAAXAutomationDelegateV1", "IID_IAAXTransportV1",
-                                                     "IID_IAAXTransportV2" }));
+    EXPECT_EQ (log.OperationsOn ("context"), (std::vector<std::string> {
+                   "QueryInterface(IID_IAAXControllerV1)", "QueryInterface(IID_IAAXControllerV2)",
+                   "QueryInterface(IID_IAAXControllerV3)", "QueryInterface(IID_IAAXAutomationDelegateV1)",
+                   "QueryInterface(IID_IAAXTransportV1)", "QueryInterface(IID_IAAXTransportV2)" }));
     EXPECT_NE (effect.Transport(), nullptr);
     AAX_CString bypass;
     EXPECT_EQ (effect.GetMasterBypassParameter (&bypass), AAX_SUCCESS);
@@ -144,6 +120,7 @@ TEST_F (EffectParameters, EveryHostOperationAnswersUnknownParametersNullOutputsA
 {
     double number = 42.0;
     std::int32_t integer = 42;
+    std::int32_t info = 42;
     std::uint32_t size = 42;
     AAX_CBoolean flag = 42;
     AAX_EParameterType type {};
@@ -151,6 +128,7 @@ TEST_F (EffectParameters, EveryHostOperationAnswersUnknownParametersNullOutputsA
     AAX_CString text ("stale");
     unsigned char field[6] { 1, 2, 3, 4, 5, 6 };
     const auto unknown = AAX_RESULT_UNKNOWN_PARAMETER;
+    effect["float"].SetNumberOfSteps (0xFFFFFFFFu);
 
     const std::pair<std::function<AAX_ResultCode()>, AAX_ResultCode> cases[] {
         { [&] { return effect.GetParameterIsAutomatable ("none", &flag); }, unknown },
@@ -170,6 +148,8 @@ TEST_F (EffectParameters, EveryHostOperationAnswersUnknownParametersNullOutputsA
         { [&] { return effect.TouchParameter ("none"); }, unknown },
         { [&] { return effect.ReleaseParameter (nullptr); }, unknown },
         { [&] { return effect.GetParameter ("none", &parameter); }, unknown },
+        { [&] { return effect.GetParameterNumberOfSteps ("float", &integer); }, AAX_RESULT_BAD_STEP_COUNT },
+        { [&] { return effect.GetParameterValueFromString ("float", &number, AAX_CString ("2")); }, AAX_RESULT_BAD_STRING },
         { [&] { return effect.GetNumberOfParameters (nullptr); }, ACF_RESULT_NULL_POINTER },
         { [&] { return effect.GetMasterBypassParameter (nullptr); }, AAX_RESULT_BAD_STRING },
         { [&] { return effect.GetParameterIsAutomatable ("float", nullptr); }, ACF_RESULT_NULL_POINTER },
@@ -194,16 +174,16 @@ TEST_F (EffectParameters, EveryHostOperationAnswersUnknownParametersNullOutputsA
         { [&] { return effect.TimerWakeup() + effect.DoMIDITransfers(); }, AAX_SUCCESS },
         { [&] { return effect.ResetFieldData (9, nullptr, 0) + effect.ResetFieldData (9, field, 4); }, AAX_SUCCESS },
         { [&] { return effect.GetCustomData (0, 4, nullptr, &size); }, AAX_SUCCESS },
-        { [&] { return effect.GetParameterValueInfo ("float", 1, &integer); }, AAX_RESULT_NOT_IMPLEMENTED },
+        { [&] { return effect.GetParameterValueInfo ("float", 1, &info); }, AAX_RESULT_NOT_IMPLEMENTED },
     };
 
     for (std::size_t i = 0; i < std::size (cases); ++i)
         EXPECT_EQ (cases[i].first(), cases[i].second) << "case " << i;
 
     // Refusals write nothing, except the cleared flag and the null parameter; the defaults write zeros.
-    EXPECT_EQ (std::make_tuple (number, flag, Text (text), parameter, Value ("float")),
-               std::make_tuple (42.0, 0, "stale", nullptr, 0.25));
-    EXPECT_EQ (std::make_tuple (integer, size, field[3], field[4]), std::make_tuple (0, 0u, 0, 5));
+    EXPECT_EQ (std::make_tuple (number, integer, flag, Text (text), parameter, Value ("float")),
+               std::make_tuple (42.0, 42, 0, "stale", nullptr, 0.25));
+    EXPECT_EQ (std::make_tuple (info, size, field[3], field[4]), std::make_tuple (0, 0u, 0, 5));
 
     const std::tuple<std::int32_t, AAX_ResultCode, std::int32_t, const char*, const char*> byIndex[] {
         { 4, AAX_SUCCESS, 4, "double", "double" }, { 6, unknown, -1, "", "none" } };
@@ -217,26 +197,6 @@ TEST_F (EffectParameters, EveryHostOperationAnswersUnknownParametersNullOutputsA
         EXPECT_EQ (effect.GetParameterName (name, &text), AAX_SUCCESS);
         EXPECT_EQ (Text (text), id);
     }
-}
-
-TEST_F (EffectParameters, ForwardedQueriesKeepRefusedResultsFromTheHost)
-{
-    effect["float"].SetNumberOfSteps (0xFFFFFFFFu);
-    std::int32_t steps = 42;
-    EXPECT_EQ (effect.GetParameterNumberOfSteps ("float", &steps), AAX_RESULT_BAD_STEP_COUNT);
-    EXPECT_EQ (steps, 42);
-
-    double number = 42.0;
-    EXPECT_EQ (effect.GetParameterValueFromString ("float", &number, AAX_CString ("2")), AAX_RESULT_BAD_STRING);
-    EXPECT_EQ (number, 42.0);
-    EXPECT_EQ (effect.GetParameterValueFromString ("float", &number, AAX_CString ("0.75")), AAX_SUCCESS);
-    EXPECT_EQ (number, 0.75);
-
-    AAX_CString text ("stale");
-    EXPECT_EQ (effect.GetParameterStringFromValue ("float", 0.5, &text, 4), AAX_SUCCESS);
-    EXPECT_EQ (Text (text), "0.50");
-    EXPECT_EQ (effect.GetParameterValueString (cDefaultMasterBypassID, &text, 2), AAX_SUCCESS);
-    EXPECT_EQ (Text (text), "bypass");
 }
 
 TEST_F (EffectParameters, NameOfLengthTakesTheLongestLineThatFits)

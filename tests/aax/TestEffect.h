@@ -11,6 +11,7 @@
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_CParameter.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -51,21 +52,7 @@ namespace testeffect
         bool GetValueAsFloat (float*) const override                 { return false; }
         bool GetValueAsInt32 (std::int32_t* out) const override      { return Answer (out); }
         bool GetValueAsDouble (double* out) const override           { return Answer (out); }
-        bool GetValueAsString (AAX_IString* out) const override
-        {
-            if constexpr (std::is_same_v<Value, AAX_CString>)
-            {
-                if (out != nullptr)
-                    *out = value;
-
-                return out != nullptr;
-            }
-            else
-            {
-                return false;
-            }
-        }
-
+        bool GetValueAsString (AAX_IString* out) const override      { return out != nullptr && Answer (out); }
         bool SetValueWithFloat (float) override                      { return false; }
         bool SetValueWithInt32 (std::int32_t v) override             { return Take (v); }
         bool SetValueWithDouble (double v) override                  { return Take (v); }
@@ -77,10 +64,10 @@ namespace testeffect
         template <typename Out>
         bool Answer (Out* out) const
         {
-            if constexpr (std::is_same_v<Out, Value>)
+            if constexpr (std::is_same_v<Out, Value> || std::is_base_of_v<Out, Value>)
                 *out = value;
 
-            return std::is_same_v<Out, Value>;
+            return std::is_same_v<Out, Value> || std::is_base_of_v<Out, Value>;
         }
 
         template <typename In>
@@ -154,7 +141,28 @@ namespace testeffect
         AAX_SPlugInChunk* operator->() noexcept                 { return get(); }
         unsigned char* bytes() noexcept                         { return reinterpret_cast<unsigned char*> (m_Words.data()); }
 
+        /** The head and as much of the body as the record claims. */
+        std::vector<unsigned char> Bytes()
+        {
+            const auto claimed = static_cast<std::size_t> (std::max (get()->dataSize, 0));
+            return { bytes(), bytes() + offsetof (AAX_SPlugInChunk, data) + claimed };
+        }
+
     private:
         std::vector<std::uint32_t> m_Words;
     };
+
+    /** The controls chunk as a host saves it: the size, then the record; dataSize stays 0 on failure. */
+    inline ChunkRecord SaveChunk (AAX_CEffectParameters& from)
+    {
+        std::uint32_t size = 0;
+
+        if (from.GetChunkSize (CONTROLS_CHUNK_TAG, &size) != AAX_SUCCESS)
+            size = 0;
+
+        ChunkRecord record (size);
+        record->chunkID = CONTROLS_CHUNK_TAG;
+        from.GetChunk (CONTROLS_CHUNK_TAG, record.get());
+        return record;
+    }
 }
