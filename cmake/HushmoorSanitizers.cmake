@@ -31,6 +31,10 @@ set(HUSHMOOR_SANITIZERS address,undefined)
 # -O1 here reaches the framework-free targets too, which take no JUCE flags.
 add_compile_options(-fsanitize=fuzzer-no-link,${HUSHMOOR_SANITIZERS}
                     -fno-sanitize-recover=undefined -fno-omit-frame-pointer -O1)
+
+# Debug information names the build folder; mapped to one relative to the checkout, the
+# objects of any checkout are the same, and the compiler cache serves them all.
+add_compile_options(-fdebug-prefix-map=${CMAKE_SOURCE_DIR}=.)
 add_link_options(-fsanitize=${HUSHMOOR_SANITIZERS})
 
 if(TARGET juce_recommended_config_flags)
