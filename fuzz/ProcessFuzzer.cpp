@@ -50,14 +50,21 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
         juce::AudioBuffer<float> view (buffer.getArrayOfWritePointers(), numChannels, numSamples);
 
         for (int ch = 0; ch < numChannels; ++ch)
+        {
+            auto* samples = view.getWritePointer (ch);
             for (int i = 0; i < numSamples; ++i)
-                view.setSample (ch, i, pattern[(i + 17 * ch) % 64]);
+                samples[i] = pattern[(i + 17 * ch) % 64];
+        }
 
         processor.processBlock (view, midi);
 
         for (int ch = 0; ch < numChannels; ++ch)
+        {
+            const auto* samples = view.getReadPointer (ch);
             for (int i = 0; i < numSamples; ++i)
-                check (std::isfinite (view.getSample (ch, i)), "finite input gave output that is not finite");
+                if (! std::isfinite (samples[i]))
+                    fail ("finite input gave output that is not finite");
+        }
     }
 
     processor.releaseResources();

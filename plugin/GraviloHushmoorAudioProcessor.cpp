@@ -45,9 +45,11 @@ const juce::String GraviloHushmoorAudioProcessor::getName() const
 //==============================================================================
 void GraviloHushmoorAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
 {
-    // A rate that is not a finite positive float would make every coefficient, and so
-    // every sample, not a number: the gate keeps the last good rate (44100 before one).
-    if (sampleRate > 0.0 && sampleRate <= static_cast<double> (std::numeric_limits<float>::max()))
+    // A rate that is not a finite positive float (a double too small for one becomes 0)
+    // would make coefficients, and so every sample, not a number: the gate keeps the last
+    // good rate (44100 before one).
+    if (sampleRate >= static_cast<double> (std::numeric_limits<float>::denorm_min())
+         && sampleRate <= static_cast<double> (std::numeric_limits<float>::max()))
         gate_.setSampleRate (static_cast<float> (sampleRate));
 
     gate_.setExpectedSampleFrame (std::max (samplesPerBlock, 16384));

@@ -302,7 +302,7 @@ TEST (ProcessorPrepare, ARateThatIsNoFinitePositiveNumberKeepsTheLastGoodOne)
     juce::MidiBuffer midi;
 
     for (const double rate : { std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                               -std::numeric_limits<double>::infinity(), 0.0, -48000.0, 1.0e300 })
+                               -std::numeric_limits<double>::infinity(), 0.0, -48000.0, 1.0e300, 1.0e-300 })
     {
         GraviloHushmoorAudioProcessor p;
         p.prepareToPlay (rate, 512);
@@ -314,6 +314,7 @@ TEST (ProcessorPrepare, ARateThatIsNoFinitePositiveNumberKeepsTheLastGoodOne)
         EXPECT_EQ (p.getGate().getFadeLength(), 4096) << rate;
 
         p.setParameter (thresholdParam, 0.3f);
+        p.setParameter (attackParam, 1.0e20f);
         juce::AudioBuffer<float> buffer (2, 4096);
         fillSignal (buffer);
         p.processBlock (buffer, midi);
