@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -67,6 +68,26 @@ inline std::vector<float> makeSignal (int numSamples, unsigned seed)
     return s;
 }
 
+/** Samples that start on a cache line, as hosts' buffers usually do, so that every path
+    measured meets the same alignment wherever the allocator happens to put them. */
+class AlignedSamples
+{
+public:
+    explicit AlignedSamples (size_t numSamples) : storage (numSamples + lineFloats)
+    {
+        void* p = storage.data();
+        size_t space = storage.size() * sizeof (float);
+        start = static_cast<float*> (std::align (lineFloats * sizeof (float), numSamples * sizeof (float), p, space));
+    }
+
+    float* data() noexcept   { return start; }
+
+private:
+    static constexpr size_t lineFloats = 16;   // 64 bytes
+    std::vector<float> storage;
+    float* start = nullptr;
+};
+
 /**
     A ring of precomputed stereo input, handed out one block after the other and
     processed in place. It is refilled only when used up, so the refill stays out of the
@@ -80,9 +101,11 @@ public:
           numBlocks (std::max (1, ringSamples / blockSize)),
           sourceL (makeSignal (block * numBlocks, 1)),
           sourceR (makeSignal (block * numBlocks, 2)),
-          left (sourceL),
-          right (sourceR)
-    {}
+          left (sourceL.size()),
+          right (sourceR.size())
+    {
+        refill();
+    }
 
     /** The next block's channel pointers; refills the ring (untimed) when it is used up. */
     std::pair<float*, float*> next (benchmark::State& st)
@@ -90,8 +113,7 @@ public:
         if (position == numBlocks)
         {
             st.PauseTiming();
-            left = sourceL;
-            right = sourceR;
+            refill();
             position = 0;
             st.ResumeTiming();
         }
@@ -101,9 +123,16 @@ public:
     }
 
 private:
+    void refill()
+    {
+        std::copy (sourceL.begin(), sourceL.end(), left.data());
+        std::copy (sourceR.begin(), sourceR.end(), right.data());
+    }
+
     static constexpr int ringSamples = 32768;   // per channel: stays in L2
     int block, numBlocks, position = 0;
-    std::vector<float> sourceL, sourceR, left, right;
+    std::vector<float> sourceL, sourceR;
+    AlignedSamples left, right;
 };
 
 /**

@@ -59,7 +59,7 @@ namespace
     {
         const int n = static_cast<int> (st.range (0));
         InputRing ring (n);
-        std::vector<float> outL (static_cast<size_t> (n)), outR (static_cast<size_t> (n));
+        AlignedSamples outL (static_cast<size_t> (n)), outR (static_cast<size_t> (n));
         NoiseGate gate;
         prepareGate (gate, state, static_cast<float> (sampleRate));
         std::int64_t block = 0;
@@ -105,7 +105,7 @@ namespace
             plugin->setParameter (k, values[static_cast<size_t> (k)]);
 
         InputRing ring (n);
-        std::vector<float> outL (static_cast<size_t> (n)), outR (static_cast<size_t> (n));
+        AlignedSamples outL (static_cast<size_t> (n)), outR (static_cast<size_t> (n));
         float* out[] { outL.data(), outR.data() };
         juce::AudioBuffer<float> output (out, 2, n);
 

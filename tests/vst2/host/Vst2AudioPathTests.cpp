@@ -5,7 +5,6 @@
 #include "Vst2TestHost.h"
 
 #include "tests/support/ReferenceGate.h"
-#include "vst2/VstSpeakerArrangement.h"
 
 #include <gtest/gtest.h>
 
@@ -16,29 +15,15 @@
 
 namespace
 {
-    /** A host-made arrangement record of one type and channel count. */
-    class Arrangement
-    {
-    public:
-        Arrangement (std::int32_t type, std::int32_t channels)
-            : words ((VstSpeakerArrangement::headSize + sizeof (VstSpeakerProperties) * static_cast<size_t> (channels)) / 4 + 1)
-        {
-            get()->arrangementType = type;
-            get()->channelCount = channels;
-        }
-
-        VstSpeakerArrangement* get()   { return reinterpret_cast<VstSpeakerArrangement*> (words.data()); }
-
-    private:
-        std::vector<std::int32_t> words;
-    };
-
+    /** Offers a mono or stereo arrangement on each side, as a host does before resuming. */
     bool arrange (const Vst2Instance& plugin, int numIn, int numOut)
     {
-        Arrangement in (numIn == 1 ? vstSpeakerArrangementMono : vstSpeakerArrangementStereo, numIn);
-        Arrangement out (numOut == 1 ? vstSpeakerArrangementMono : vstSpeakerArrangementStereo, numOut);
+        // Head (type, count) and room for two speaker records.
+        std::vector<std::int32_t> in (64), out (64);
+        in[0] = numIn - 1;  in[1] = numIn;     // mono 0, stereo 1
+        out[0] = numOut - 1; out[1] = numOut;
         return plugin.dispatch (VstDispatcherOpcode::setSpeakerArrangement, 0,
-                                reinterpret_cast<std::intptr_t> (in.get()), out.get()) == 1;
+                                reinterpret_cast<std::intptr_t> (in.data()), out.data()) == 1;
     }
 
     std::vector<float> signal (size_t n, float phase)
