@@ -3,6 +3,7 @@
 // Each target's source says how it reads its input.
 #include "plugin/GraviloHushmoorAudioProcessor.h"
 
+#include "AAX_CChunkDataParser.h"
 #include "AAX_CString.h"
 #include "TestEffect.h"
 
@@ -10,6 +11,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <limits>
 
 namespace
@@ -154,6 +156,49 @@ namespace
         write (root, "fuzz_aax_chunk", "special-values", controlsChunkOf (effect));
         effect.Uninitialize();
     }
+
+    void write (const juce::File& root, const char* target, const char* name, const AAX_CChunkDataParser& parser)
+    {
+        // The record's 56-byte head is the host's; the target reads the body alone.
+        constexpr int headSize = 56;
+        juce::MemoryBlock record (static_cast<std::size_t> (headSize + parser.GetChunkDataSize()), true);
+        parser.GetChunkData (static_cast<AAX_SPlugInChunk*> (record.getData()));
+        write (root, target, name, juce::MemoryBlock (record.begin() + headSize, record.getSize() - headSize));
+    }
+
+    void writeParserBodies (const juce::File& root)
+    {
+        constexpr auto target = "fuzz_controls_chunk";
+        AAX_CChunkDataParser parser;
+        write (root, target, "empty", parser);
+
+        // The body the library saves for the plug-in: each parameter's value as a double, named by its index.
+        GraviloHushmoorAudioProcessor p;
+
+        for (int k = 0; k < totalNumParams; ++k)
+            parser.AddDouble (juce::String (k).toRawUTF8(), static_cast<double> (p.getParameterDefaultValue (k)));
+
+        write (root, target, "plugin-defaults", parser);
+
+        const std::pair<const char*, std::function<void()>> examples[] {
+            { "int32", [&] { parser.AddInt32 ("ab", 1); } },
+            { "double", [&] { parser.AddDouble ("t", 0.5); } },
+            { "text", [&] { parser.AddString ("n", "xyz"); } },
+            { "text-then-int32", [&] { parser.AddString ("n", "hello"); parser.AddInt32 ("k", 7); } },
+        };
+
+        for (const auto& [name, fill] : examples)
+        {
+            parser.Clear();
+            fill();
+            write (root, target, name, parser);
+        }
+
+        // Items a host may hand back that the library never writes: float, int16, an unknown tag.
+        const unsigned char otherKinds[] { 1, 1, 1, 1, 'f', '_', 'g', 0, 0x3F, 0xC0, 0, 0, 's', '_', 'h', 0, 0x80, 0x01, 0, 0,
+                                           'q', '_', 'u', 0, 'l', '_', 'k', 0, 0, 0, 0, 7 };
+        write (root, target, "other-kinds", juce::MemoryBlock (otherKinds, sizeof (otherKinds)));
+    }
 }
 
 int main (int argc, char** argv)
@@ -170,5 +215,6 @@ int main (int argc, char** argv)
     writeProcessing (root);
     writeStrings (root);
     writeControlsChunks (root);
+    writeParserBodies (root);
     return 0;
 }
