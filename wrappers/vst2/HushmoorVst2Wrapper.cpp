@@ -1,6 +1,6 @@
 #include "wrappers/vst2/HushmoorVst2Wrapper.h"
 
-#include "wrappers/vst2/EditorHostComponent.h"
+#include "wrappers/common/EditorHostComponent.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +13,7 @@ namespace hushmoor::vst2
 namespace
 {
     using int32 = std::int32_t;
+    using wrappers::EditorHostComponent;
 
     /** Writes text into a host buffer of maxLength characters plus the NUL. */
     void copyToHost (const juce::String& text, char* destination, int32 maxLength)
@@ -479,7 +480,7 @@ AudioEffect::intptr HushmoorVst2Wrapper::openEditor (void* parentWindow)
     const juce::MessageManagerLock lock;
 
     // No display to draw on: say so instead of failing inside the windowing code.
-    if (juce::Desktop::getInstance().getDisplays().displays.isEmpty())
+    if (! EditorHostComponent::canOpenWindows())
         return 0;
 
     if (editorHost != nullptr && editorHost->isOnDesktop())

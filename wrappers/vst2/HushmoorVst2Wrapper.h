@@ -2,13 +2,18 @@
 
 #include "plugin/GraviloHushmoorAudioProcessor.h"
 #include "vst2/AudioEffectX.h"
-#include "wrappers/vst2/PluginMessageThread.h"
+#include "wrappers/common/PluginMessageThread.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <atomic>
 #include <memory>
+
+namespace hushmoor::wrappers
+{
+class EditorHostComponent;
+}
 
 namespace hushmoor::vst2
 {
@@ -18,8 +23,6 @@ struct VstEditorRect
 {
     std::int16_t top = 0, left = 0, bottom = 0, right = 0;
 };
-
-class EditorHostComponent;
 
 /**
     The plug-in as a VST 2.4 host sees it: an AudioEffectX that carries the processor.
@@ -112,9 +115,9 @@ private:
     // Declaration order is teardown order in reverse: the editor goes before the
     // processor, the message thread before the framework.
     juce::ScopedJuceInitialiser_GUI libraryInitialiser;
-    juce::SharedResourcePointer<PluginMessageThread> messageThread;
+    juce::SharedResourcePointer<wrappers::PluginMessageThread> messageThread;
     std::unique_ptr<GraviloHushmoorAudioProcessor> processor;
-    std::unique_ptr<EditorHostComponent> editorHost;
+    std::unique_ptr<wrappers::EditorHostComponent> editorHost;
     VstEditorRect editorRect;
 
     juce::MemoryBlock chunkMemory;

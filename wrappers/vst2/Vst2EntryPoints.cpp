@@ -2,6 +2,7 @@
 // the host its AEffect record. The host owns the instance from then on and ends it with
 // dispatcher opcode 1, which deletes the wrapper.
 
+#include "wrappers/common/CreateProcessor.h"
 #include "wrappers/vst2/HushmoorVst2Wrapper.h"
 
 namespace
@@ -16,18 +17,12 @@ namespace
             // Keeps the framework alive while the processor is built on the host's thread.
             const juce::ScopedJuceInitialiser_GUI libraryInitialiser;
 
-            juce::AudioProcessor::setTypeOfNextNewPlugin (juce::AudioProcessor::wrapperType_VST);
-            std::unique_ptr<juce::AudioProcessor> created (createPluginFilter());
-            juce::AudioProcessor::setTypeOfNextNewPlugin (juce::AudioProcessor::wrapperType_Undefined);
+            auto processor = hushmoor::wrappers::createProcessor (juce::AudioProcessor::wrapperType_VST);
 
-            auto* concrete = dynamic_cast<GraviloHushmoorAudioProcessor*> (created.get());
-
-            if (concrete == nullptr)
+            if (processor == nullptr)
                 return nullptr;
 
-            created.release();
-            auto wrapper = std::make_unique<hushmoor::vst2::HushmoorVst2Wrapper> (
-                hostCallback, std::unique_ptr<GraviloHushmoorAudioProcessor> (concrete));
+            auto wrapper = std::make_unique<hushmoor::vst2::HushmoorVst2Wrapper> (hostCallback, std::move (processor));
 
             return wrapper.release()->getAeffect();
         }

@@ -1,10 +1,10 @@
-#include "wrappers/vst2/PluginMessageThread.h"
+#include "wrappers/common/PluginMessageThread.h"
 
-namespace hushmoor::vst2
+namespace hushmoor::wrappers
 {
 
 PluginMessageThread::PluginMessageThread()
-    : juce::Thread ("Hushmoor VST2 message thread")
+    : juce::Thread ("Hushmoor message thread")
 {
     startThread (juce::Thread::Priority::normal);
 
@@ -34,4 +34,4 @@ void PluginMessageThread::run()
             juce::Thread::sleep (20);  // a quit was posted: nothing more will be dispatched
 }
 
-} // namespace hushmoor::vst2
+} // namespace hushmoor::wrappers

@@ -2,12 +2,12 @@
 
 #include <juce_events/juce_events.h>
 
-namespace hushmoor::vst2
+namespace hushmoor::wrappers
 {
 
 /**
-    The framework's message thread inside a VST 2.4 host. Linux hosts give a plug-in no
-    run loop of the framework's kind, so this thread becomes the message thread and keeps
+    The framework's message thread inside a VST 2.4 or AAX host. Linux hosts give a plug-in
+    no run loop of the framework's kind, so this thread becomes the message thread and keeps
     dispatching: timers (the editor's refresh), window events and async callbacks.
     Other threads that touch components take a juce::MessageManagerLock.
 
@@ -30,4 +30,4 @@ private:
     JUCE_DECLARE_NON_COPYABLE (PluginMessageThread)
 };
 
-} // namespace hushmoor::vst2
+} // namespace hushmoor::wrappers

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-namespace hushmoor::vst2
+namespace hushmoor::wrappers
 {
 
 /**
@@ -28,6 +28,10 @@ public:
     /** Puts the component into the host's native window (an X11 window id on Linux). */
     bool attachToHostWindow (void* nativeParent);
 
+    /** False when there is no display to put a window on (then attaching would fail
+        inside the windowing code). Message thread (or under its lock) only. */
+    static bool canOpenWindows();
+
     void paint (juce::Graphics& g) override;
     void childBoundsChanged (juce::Component* child) override;
 
@@ -39,4 +43,4 @@ private:
     JUCE_DECLARE_NON_COPYABLE (EditorHostComponent)
 };
 
-} // namespace hushmoor::vst2
+} // namespace hushmoor::wrappers

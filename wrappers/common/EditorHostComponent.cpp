@@ -1,6 +1,6 @@
-#include "wrappers/vst2/EditorHostComponent.h"
+#include "wrappers/common/EditorHostComponent.h"
 
-namespace hushmoor::vst2
+namespace hushmoor::wrappers
 {
 
 EditorHostComponent::EditorHostComponent (juce::AudioProcessor& p, ResizeCallback resizeCallback)
@@ -42,6 +42,11 @@ bool EditorHostComponent::attachToHostWindow (void* nativeParent)
     return isOnDesktop();
 }
 
+bool EditorHostComponent::canOpenWindows()
+{
+    return ! juce::Desktop::getInstance().getDisplays().displays.isEmpty();
+}
+
 void EditorHostComponent::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colours::black);
@@ -64,4 +69,4 @@ void EditorHostComponent::childBoundsChanged (juce::Component* child)
         onResize (width, height);
 }
 
-} // namespace hushmoor::vst2
+} // namespace hushmoor::wrappers
