@@ -183,10 +183,13 @@ float GraviloHushmoorAudioProcessor::getParameter (int index)
 
 const juce::String GraviloHushmoorAudioProcessor::getParameterText (int index)
 {
+    return isParameterIndex (index) ? getParameterTextForValue (index, activePreset().getValue (index)) : juce::String();
+}
+
+juce::String GraviloHushmoorAudioProcessor::getParameterTextForValue (int index, float v)
+{
     if (! isParameterIndex (index))
         return {};
-
-    const float v = activePreset().getValue (index);
 
     switch (index)
     {

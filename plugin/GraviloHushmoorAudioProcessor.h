@@ -92,6 +92,10 @@ public:
         judge of whether a host's bytes are this plug-in's state. */
     bool restoreState (const void* data, int sizeInBytes);
 
+    /** The text getParameterText shows for a parameter when its value is the given one;
+        "" for an index outside 0..4. */
+    static juce::String getParameterTextForValue (int index, float value);
+
     //==============================================================================
     // Read-only views for tests and diagnostics.
     const NoiseGate& getGate() const noexcept          { return gate_; }
