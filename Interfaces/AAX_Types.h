@@ -113,3 +113,9 @@ using AAX_CProcessProc = void (*) (void* const* instancesBegin, const void* inst
 using AAX_CInstanceInitProc = int (*) (const void* instance, AAX_EComponentInstanceInitAction action);
 /** A further callback without arguments that the host may run. */
 using AAX_CBackgroundProc = int (*)();
+
+class IACFUnknown;
+
+/** A creator registered with AddProcPtr: a new object without references yet, reached
+    through its host interface (whose first operations are those of IACFUnknown). */
+using AAX_CCreateProc = IACFUnknown* (*)();

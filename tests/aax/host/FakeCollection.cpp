@@ -28,11 +28,22 @@ namespace fakehost
 
     AAX_ResultCode FakeCollection::AddEffect (const char* effectID, IACFUnknown* effectDescriptor)
     {
+        effects.emplace_back (effectID != nullptr ? effectID : "", effectDescriptor);
         return Call ("AddEffect", Args ({ Arg (effectID), Object (effectDescriptor) }));
     }
 
-    AAX_ResultCode FakeCollection::SetManufacturerName (const char* name)  { return Call ("SetManufacturerName", Arg (name)); }
+    AAX_ResultCode FakeCollection::SetManufacturerName (const char* name)
+    {
+        manufacturer = name != nullptr ? name : "";
+        return Call ("SetManufacturerName", Arg (name));
+    }
+
     AAX_ResultCode FakeCollection::AddPackageName (const char* name)       { return Call ("AddPackageName", Arg (name)); }
-    AAX_ResultCode FakeCollection::SetPackageVersion (std::uint32_t version) { return Call ("SetPackageVersion", Arg (version)); }
+
+    AAX_ResultCode FakeCollection::SetPackageVersion (std::uint32_t version)
+    {
+        packageVersion = version;
+        return Call ("SetPackageVersion", Arg (version));
+    }
     AAX_ResultCode FakeCollection::SetProperties (IACFUnknown* propertyMap)  { return Call ("SetProperties", Object (propertyMap)); }
 }

@@ -6,11 +6,16 @@
 
 namespace fakehost
 {
-    /** The host's collection; it also answers for the plug-in definition it stands for. */
+    /** The host's collection; it also answers for the plug-in definition it stands for,
+        and keeps the effects added to it. */
     class FakeCollection final : public FakeUnknown<AAX_IACFCollection>, public IACFPluginDefinition
     {
     public:
         FakeCollection (HostLog& log, std::string name, ObjectConfig config);
+
+        std::vector<std::pair<std::string, IACFUnknown*>> effects;
+        std::string manufacturer;
+        std::uint32_t packageVersion = 0;
 
         ACFRESULT QueryInterface (const _acfUID& interfaceID, void** interfaceOut) override;
         acfUInt32 AddRef() override;

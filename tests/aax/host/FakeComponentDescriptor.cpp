@@ -18,9 +18,25 @@ namespace fakehost
     }
 
     AAX_ResultCode FakeComponentDescriptor::Clear()                          { return Call ("Clear", {}); }
-    AAX_ResultCode FakeComponentDescriptor::AddAudioIn (AAX_CFieldIndex f)   { return Call ("AddAudioIn", Arg (f)); }
-    AAX_ResultCode FakeComponentDescriptor::AddAudioOut (AAX_CFieldIndex f)  { return Call ("AddAudioOut", Arg (f)); }
-    AAX_ResultCode FakeComponentDescriptor::AddAudioBufferLength (AAX_CFieldIndex f) { return Call ("AddAudioBufferLength", Arg (f)); }
+
+    AAX_ResultCode FakeComponentDescriptor::AddAudioIn (AAX_CFieldIndex f)
+    {
+        fields[f] = { Field::Kind::audioIn, 0 };
+        return Call ("AddAudioIn", Arg (f));
+    }
+
+    AAX_ResultCode FakeComponentDescriptor::AddAudioOut (AAX_CFieldIndex f)
+    {
+        fields[f] = { Field::Kind::audioOut, 0 };
+        return Call ("AddAudioOut", Arg (f));
+    }
+
+    AAX_ResultCode FakeComponentDescriptor::AddAudioBufferLength (AAX_CFieldIndex f)
+    {
+        fields[f] = { Field::Kind::bufferLength, 0 };
+        return Call ("AddAudioBufferLength", Arg (f));
+    }
+
     AAX_ResultCode FakeComponentDescriptor::AddSampleRate (AAX_CFieldIndex f) { return Call ("AddSampleRate", Arg (f)); }
     AAX_ResultCode FakeComponentDescriptor::AddClock (AAX_CFieldIndex f)     { return Call ("AddClock", Arg (f)); }
     AAX_ResultCode FakeComponentDescriptor::AddSideChainIn (AAX_CFieldIndex f) { return Call ("AddSideChainIn", Arg (f)); }
@@ -33,6 +49,7 @@ namespace fakehost
     AAX_ResultCode FakeComponentDescriptor::AddDataInPort (AAX_CFieldIndex field, std::uint32_t packetSize,
                                                            AAX_EDataInPortType type)
     {
+        fields[field] = { Field::Kind::dataInPort, packetSize };
         return Call ("AddDataInPort", Args ({ Arg (field), Arg (packetSize), Arg (type) }));
     }
 
@@ -45,6 +62,7 @@ namespace fakehost
     AAX_ResultCode FakeComponentDescriptor::AddPrivateData (AAX_CFieldIndex field, std::int32_t dataSize,
                                                             std::uint32_t options)
     {
+        fields[field] = { Field::Kind::privateData, static_cast<std::uint32_t> (dataSize > 0 ? dataSize : 0) };
         return Call ("AddPrivateData", Args ({ Arg (field), Arg (dataSize), Arg (options) }));
     }
 
@@ -59,12 +77,14 @@ namespace fakehost
         return Call ("AddMIDINode", Args ({ Arg (field), Arg (type), Arg (name), Arg (channelMask) }));
     }
 
-    AAX_ResultCode FakeComponentDescriptor::AddProcessProc_Native (AAX_CProcessProc processProc, IACFUnknown* propertyMap,
+    AAX_ResultCode FakeComponentDescriptor::AddProcessProc_Native (AAX_CProcessProc proc, IACFUnknown* propertyMap,
                                                                    AAX_CInstanceInitProc instanceInitProc,
                                                                    AAX_CBackgroundProc backgroundProc,
                                                                    std::uint32_t* procID)
     {
-        return Call ("AddProcessProc_Native", Args ({ FunctionArg (processProc), Object (propertyMap),
+        processProc = proc;
+        processProperties = propertyMap;
+        return Call ("AddProcessProc_Native", Args ({ FunctionArg (proc), Object (propertyMap),
                                                       FunctionArg (instanceInitProc), FunctionArg (backgroundProc),
                                                       Arg (static_cast<const void*> (procID)) }));
     }

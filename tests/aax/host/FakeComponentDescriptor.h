@@ -5,11 +5,24 @@
 
 namespace fakehost
 {
-    /** The host's component descriptor, both versions. */
+    /** The host's component descriptor, both versions; it keeps what a host needs to run
+        the component: the fields of its context record and its process callback. */
     class FakeComponentDescriptor final : public FakeUnknown<AAX_IACFComponentDescriptor_V2>
     {
     public:
         FakeComponentDescriptor (HostLog& log, std::string name, ObjectConfig config);
+
+        /** One field of the component's context record, as described. */
+        struct Field
+        {
+            enum class Kind { audioIn, audioOut, bufferLength, dataInPort, privateData, other };
+            Kind kind = Kind::other;
+            std::uint32_t size = 0;    // packet or private data bytes
+        };
+
+        std::map<AAX_CFieldIndex, Field> fields;
+        AAX_CProcessProc processProc = nullptr;
+        IACFUnknown* processProperties = nullptr;
 
         AAX_ResultCode Clear() override;
         AAX_ResultCode AddReservedField (AAX_CFieldIndex field, std::uint32_t fieldType) override;
@@ -25,7 +38,7 @@ namespace fakehost
         AAX_ResultCode AddDmaInstance (AAX_CFieldIndex field, AAX_IDma::EMode mode) override;
         AAX_ResultCode AddMIDINode (AAX_CFieldIndex field, AAX_EMIDINodeType type,
                                     const char* name, std::uint32_t channelMask) override;
-        AAX_ResultCode AddProcessProc_Native (AAX_CProcessProc processProc, IACFUnknown* propertyMap,
+        AAX_ResultCode AddProcessProc_Native (AAX_CProcessProc proc, IACFUnknown* propertyMap,
                                               AAX_CInstanceInitProc instanceInitProc,
                                               AAX_CBackgroundProc backgroundProc, std::uint32_t* procID) override;
         AAX_ResultCode AddProcessProc_TI (const char* dllFileName, const char* processProcSymbol,

@@ -10,10 +10,16 @@ namespace fakehost
 
     AAX_ResultCode FakeEffectDescriptor::AddComponent (IACFUnknown* componentDescriptor)
     {
+        components.push_back (componentDescriptor);
         return Call ("AddComponent", Object (componentDescriptor));
     }
 
-    AAX_ResultCode FakeEffectDescriptor::AddName (const char* name)             { return Call ("AddName", Arg (name)); }
+    AAX_ResultCode FakeEffectDescriptor::AddName (const char* name)
+    {
+        names.emplace_back (name != nullptr ? name : "");
+        return Call ("AddName", Arg (name));
+    }
+
     AAX_ResultCode FakeEffectDescriptor::AddCategory (std::uint32_t category)   { return Call ("AddCategory", Arg (category)); }
 
     AAX_ResultCode FakeEffectDescriptor::AddCategoryBypassParameter (std::uint32_t category, const char* parameterID)
@@ -23,6 +29,7 @@ namespace fakehost
 
     AAX_ResultCode FakeEffectDescriptor::AddProcPtr (void* procPointer, AAX_CProcPtrID procID)
     {
+        procPointers[procID] = procPointer;
         return Call ("AddProcPtr", Args ({ Arg (static_cast<const void*> (procPointer)), Arg (procID) }));
     }
 

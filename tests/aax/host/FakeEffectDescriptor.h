@@ -5,11 +5,16 @@
 
 namespace fakehost
 {
-    /** The host's effect descriptor, both versions. */
+    /** The host's effect descriptor, both versions; it keeps the creators and components
+        it is given, so a host can make the effect. */
     class FakeEffectDescriptor final : public FakeUnknown<AAX_IACFEffectDescriptor_V2>
     {
     public:
         FakeEffectDescriptor (HostLog& log, std::string name, ObjectConfig config);
+
+        std::vector<std::string> names;
+        std::map<AAX_CProcPtrID, void*> procPointers;
+        std::vector<IACFUnknown*> components;
 
         AAX_ResultCode AddComponent (IACFUnknown* componentDescriptor) override;
         AAX_ResultCode AddName (const char* name) override;
