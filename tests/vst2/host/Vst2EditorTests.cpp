@@ -4,11 +4,9 @@
 
 #include "Vst2TestHost.h"
 
-#include "tests/support/XErrorHandler.h"
+#include "tests/support/HostWindow.h"
 
 #include <gtest/gtest.h>
-
-#include <X11/Xlib.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -21,75 +19,6 @@ namespace
         std::int16_t top, left, bottom, right;
     };
 
-    /** The host's one X connection, kept for the whole run: an X server started without
-        -noreset (as xvfb-run starts it) resets when its last client leaves, and a
-        connection made during that reset fails. */
-    Display* hostDisplay()
-    {
-        static Display* const display = XOpenDisplay (nullptr);
-        return display;
-    }
-
-    /** The host's window: a plain top-level X11 window. */
-    class HostWindow
-    {
-    public:
-        HostWindow()
-        {
-            display = hostDisplay();
-            if (display == nullptr)
-                return;
-
-            hushmoor::test::installQuietXErrorHandler();
-            const int screen = DefaultScreen (display);
-            window = XCreateSimpleWindow (display, RootWindow (display, screen), 0, 0, 400, 400, 0,
-                                          BlackPixel (display, screen), BlackPixel (display, screen));
-            XMapWindow (display, window);
-            XSync (display, False);
-        }
-
-        ~HostWindow()
-        {
-            if (display != nullptr)
-            {
-                XDestroyWindow (display, window);
-                XSync (display, False);
-            }
-        }
-
-        bool isOpen() const noexcept     { return display != nullptr; }
-        void* handle() const noexcept    { return reinterpret_cast<void*> (window); }
-
-        /** Number of child windows the plug-in has put into ours, waiting a little for them. */
-        unsigned int waitForChildren (unsigned int wanted) const
-        {
-            unsigned int count = 0;
-
-            for (int attempt = 0; attempt < 100; ++attempt)
-            {
-                ::Window root = 0, parent = 0, *children = nullptr;
-                XSync (display, False);
-
-                if (XQueryTree (display, window, &root, &parent, &children, &count) == 0)
-                    count = 0;
-
-                if (children != nullptr)
-                    XFree (children);
-
-                if (count == wanted)
-                    break;
-
-                std::this_thread::sleep_for (std::chrono::milliseconds (10));
-            }
-
-            return count;
-        }
-
-    private:
-        Display* display = nullptr;
-        ::Window window = 0;
-    };
-
     class Vst2Editor : public ::testing::Test
     {
     protected:
@@ -100,7 +29,7 @@ namespace
             ASSERT_TRUE (Vst2TestHost::get().isLoaded()) << Vst2TestHost::get().loadError();
         }
 
-        HostWindow host;
+        hushmoor::test::HostWindow host;
     };
 }
 

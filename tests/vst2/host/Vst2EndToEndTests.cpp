@@ -4,6 +4,8 @@
 #include "Vst2TestHost.h"
 
 #include "plugin/GraviloHushmoorAudioProcessor.h"
+#include "tests/support/HeapGrowth.h"
+#include "tests/support/Vst3Reference.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +13,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <malloc.h>
 #include <vector>
 
 namespace
@@ -19,26 +20,8 @@ namespace
     constexpr int numParams = 5;
     constexpr int numPrograms = 12;
 
-    /** Loud tone bursts over quiet noise: something for a gate to open and close on. */
-    void makeDemoSignal (std::vector<float>& left, std::vector<float>& right, int numSamples, double sampleRate)
-    {
-        left.resize (static_cast<size_t> (numSamples));
-        right.resize (static_cast<size_t> (numSamples));
-        std::uint32_t seed = 12345;
-
-        for (int i = 0; i < numSamples; ++i)
-        {
-            seed = seed * 1664525u + 1013904223u;
-            const float noise = (static_cast<float> (seed >> 8) / 16777216.0f - 0.5f) * 0.004f;
-            const bool burst = (i / static_cast<int> (sampleRate * 0.25)) % 2 == 0;
-            const auto phase = 2.0 * juce::MathConstants<double>::pi * 440.0 * i / sampleRate;
-            const float tone = burst ? 0.5f * static_cast<float> (std::sin (phase)) : 0.0f;
-            left[static_cast<size_t> (i)] = tone + noise;
-            right[static_cast<size_t> (i)] = 0.7f * tone - noise;
-        }
-    }
-
-    const float demoValues[numParams] { 1.0f, 0.0f, 0.35f, 0.2f, 0.4f };
+    using hushmoor::test::demoValues;
+    using hushmoor::test::makeDemoSignal;
 
     void setDemoValues (GraviloHushmoorAudioProcessor& p, bool dualMono = false)
     {
@@ -91,12 +74,6 @@ namespace
     std::intptr_t setChunk (const Vst2Instance& plugin, std::vector<char> chunk)
     {
         return plugin.dispatch (VstDispatcherOpcode::setChunk, 0, static_cast<std::intptr_t> (chunk.size()), chunk.data());
-    }
-
-    std::size_t heapInUse()
-    {
-        malloc_trim (0);
-        return mallinfo2().uordblks;
     }
 
     class Vst2EndToEnd : public ::testing::Test
@@ -448,63 +425,19 @@ TEST_F (Vst2EndToEnd, TwoHundredOpenCloseCyclesLeaveNoMemoryBehind)
         EXPECT_EQ (plugin.close(), 1);  // the host's close, then the record's delete
     };
 
-    for (int i = 0; i < 10; ++i)
-        cycle();
-
-    const auto before = heapInUse();
-
-    for (int i = 0; i < 200; ++i)
-        cycle();
-
-    const auto after = heapInUse();
-    const auto grown = after > before ? after - before : 0;
-    std::printf ("heap in use before %zu, after 200 cycles %zu bytes\n", before, after);
+    const auto grown = hushmoor::test::heapGrowthOver (200, cycle);
     EXPECT_LT (grown, 64u * 1024u) << "about " << grown / 200 << " bytes per cycle";
 }
 
 TEST_F (Vst2EndToEnd, StereoAudioMatchesTheVst3BuildBitForBit)
 {
-    const auto pump = [] { juce::MessageManager::getInstance()->runDispatchLoopUntil (20); };
-
-    // <bundle>.vst3/Contents/x86_64-linux/<name>.so
-    const auto bundle = juce::File (HUSHMOOR_VST3_BINARY).getParentDirectory().getParentDirectory().getParentDirectory();
-    juce::VST3PluginFormat format;
-    juce::OwnedArray<juce::PluginDescription> types;
-    format.findAllTypesForFile (types, bundle.getFullPathName());
-    ASSERT_EQ (types.size(), 1) << bundle.getFullPathName();
-
-    juce::String error;
-    auto vst3 = format.createInstanceFromDescription (*types[0], 48000.0, 512, error);
-    ASSERT_NE (vst3, nullptr) << error;
-    ASSERT_TRUE (vst3->setChannelLayoutOfBus (true, 0, juce::AudioChannelSet::stereo()));
-    ASSERT_TRUE (vst3->setChannelLayoutOfBus (false, 0, juce::AudioChannelSet::stereo()));
-
-    const char* names[numParams] { "bypass", "dualmono", "threshold", "attack", "decay" };
-    for (int k = 0; k < numParams; ++k)
-    {
-        auto* p = vst3->getParameters()[k];
-        ASSERT_NE (p, nullptr);
-        ASSERT_EQ (p->getName (64), names[k]);
-        p->setValueNotifyingHost (demoValues[k]);
-    }
-    pump();
-
     std::vector<float> left, right;
     makeDemoSignal (left, right, 48000 * 2, 48000.0);
     auto vst3Left = left, vst3Right = right;
     const auto input = left;
 
-    vst3->prepareToPlay (48000.0, 512);
-    juce::MidiBuffer midi;
-    for (size_t start = 0; start < left.size(); start += 512)
-    {
-        float* channels[2] { vst3Left.data() + start, vst3Right.data() + start };
-        juce::AudioBuffer<float> buffer (channels, 2, static_cast<int> (std::min<size_t> (512, left.size() - start)));
-        vst3->processBlock (buffer, midi);
-    }
-    vst3->releaseResources();
-    vst3.reset();
-    pump();
+    ASSERT_EQ (hushmoor::test::processThroughVst3 (juce::File (HUSHMOOR_VST3_BINARY), demoValues,
+                                                   { &vst3Left, &vst3Right }, 48000.0, 512), "");
 
     Vst2Instance plugin;
     applyDemoValues (plugin);

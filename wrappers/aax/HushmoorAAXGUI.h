@@ -1,0 +1,66 @@
+#pragma once
+
+#include "AAX_CEffectGUI.h"
+#include "wrappers/common/PluginMessageThread.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <memory>
+
+namespace hushmoor::wrappers
+{
+class EditorHostComponent;
+}
+
+namespace hushmoor::aax
+{
+
+class HushmoorAAXProcessor;
+
+/**
+    The plug-in's editor in an AAX host's view: built for the effect's processor and put
+    into the native window the host's view container hands over. The editor follows the
+    processor's values by itself (its timer), so parameter updates need nothing here.
+
+    Host calls come from the host's thread; every touch of the view takes a
+    juce::MessageManagerLock, since the framework's message thread is our own.
+
+    The object is reference counted: Create() hands it to the host, whose last Release
+    deletes it.
+*/
+class HushmoorAAXGUI final : public AAX_CEffectGUI
+{
+public:
+    /** The GUI creator the description registers; null when the object cannot be made. */
+    static IACFUnknown* Create();
+
+    ~HushmoorAAXGUI() override;
+
+    /** The editor's size (height first), or -20004 without an editor. */
+    AAX_ResultCode GetViewSize (AAX_Point* size) const override;
+    /** The editor goes before the effect it shows is let go. */
+    AAX_ResultCode Uninitialize() override;
+
+    /** The native window type a view container must report for the editor to attach. */
+    static constexpr std::int32_t nativeWindowType = 1;
+
+private:
+    HushmoorAAXGUI() = default;
+
+    AAX_ResultCode CreateViewContents() override;
+    AAX_ResultCode CreateViewContainer() override;
+    AAX_ResultCode DeleteViewContainer() override;
+
+    HushmoorAAXProcessor* getEffect() const;
+    void editorResized (int width, int height);
+
+    // Declaration order is teardown order in reverse: the view goes before the message
+    // thread, the message thread before the framework.
+    juce::ScopedJuceInitialiser_GUI libraryInitialiser;
+    juce::SharedResourcePointer<wrappers::PluginMessageThread> messageThread;
+    std::unique_ptr<wrappers::EditorHostComponent> view;
+
+    JUCE_DECLARE_NON_COPYABLE (HushmoorAAXGUI)
+};
+
+} // namespace hushmoor::aax

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "AAX_CEffectParameters.h"
+#include "wrappers/aax/HushmoorAAXIdentity.h"
+#include "wrappers/common/PluginMessageThread.h"
+
+#include <juce_audio_processors/juce_audio_processors.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class GraviloHushmoorAudioProcessor;
+
+namespace hushmoor::aax
+{
+
+/**
+    The plug-in as an AAX host sees its data model: the effect parameters, carrying the
+    processor. It publishes the processor's parameters as "0" to "4" plus the master
+    bypass, carries the host's values to the processor and the processor's own changes
+    (editor gestures, program changes) to the host through the automation cycle, answers
+    a second chunk with the processor's state, and runs the process callback.
+
+    Threads: the process callback runs on the host's audio thread and takes only the
+    processor's callback lock; preparation takes the same lock around the layout change
+    and prepareToPlay. Everything else runs on the host's calling thread.
+
+    The object is reference counted: Create() hands it to the host, whose last Release
+    deletes it.
+*/
+class HushmoorAAXProcessor final : public AAX_CEffectParameters,
+                                   private juce::AudioProcessorListener,
+                                   private juce::AudioPlayHead
+{
+public:
+    /** The effect-parameters creator the description registers; null when the processor cannot be made. */
+    static IACFUnknown* Create();
+
+    /** The process callback of every processing component: a range of ProcessContext records. */
+    static void processCallback (void* const* instancesBegin, const void* instancesEnd);
+
+    ~HushmoorAAXProcessor() override;
+
+    GraviloHushmoorAudioProcessor& getProcessor() const noexcept    { return *processor; }
+
+    /** The processor parameter an identifier names: its index, or -1 (also for the master bypass). */
+    int getProcessorIndex (const char* parameterID) const noexcept;
+
+    //==============================================================================
+    AAX_ResultCode EffectInit() override;
+
+    AAX_ResultCode GetParameterName (const char* parameterID, AAX_IString* name) const override;
+    AAX_ResultCode GetParameterNameOfLength (const char* parameterID, AAX_IString* name,
+                                             std::int32_t maxLength) const override;
+    AAX_ResultCode GetParameterDefaultNormalizedValue (const char* parameterID, double* value) const override;
+    /** The processor's text for that value, whatever the current one. */
+    AAX_ResultCode GetParameterStringFromValue (const char* parameterID, double value, AAX_IString* valueString,
+                                                std::int32_t maxLength) const override;
+    AAX_ResultCode GetParameterNormalizedValue (const char* parameterID, double* value) const override;
+    /** Asks the host to take the value and gives it to the processor at once, kept within 0 to 1. */
+    AAX_ResultCode SetParameterNormalizedValue (const char* parameterID, double value) override;
+    AAX_ResultCode SetParameterNormalizedRelative (const char* parameterID, double delta) override;
+    /** The host's value: stored in the parameter (the library's part), then given to the
+        processor. Not-a-number is refused for the processor's parameters. */
+    AAX_ResultCode UpdateParameterNormalizedValue (const char* parameterID, double value,
+                                                   AAX_EUpdateSource source) override;
+    /** Links the instance's private data to this object, and readies the processor. */
+    AAX_ResultCode ResetFieldData (AAX_CFieldIndex fieldIndex, void* data, std::uint32_t size) const override;
+
+    /** The library's chunks, then the processor's state chunk. */
+    AAX_ResultCode GetNumberOfChunks (std::int32_t* numChunks) const override;
+    AAX_ResultCode GetChunkIDFromIndex (std::int32_t index, std::uint32_t* chunkID) const override;
+    AAX_ResultCode GetChunkSize (std::uint32_t chunkID, std::uint32_t* size) const override;
+    /** -20008, record untouched, unless the state still has the size GetChunkSize reported. */
+    AAX_ResultCode GetChunk (std::uint32_t chunkID, AAX_SPlugInChunk* chunk) const override;
+    /** Restores through the processor's own state code, which ignores what it cannot read. */
+    AAX_ResultCode SetChunk (std::uint32_t chunkID, const AAX_SPlugInChunk* chunk) override;
+
+    /** Host blocks longer than this are processed in slices of it. */
+    static constexpr int maxBlockSize = 1024;
+
+private:
+    HushmoorAAXProcessor();
+
+    const char* getParameterID (int processorIndex) const noexcept;
+    void addParameters();
+    /** Takes the host's channel formats, sample rate and mode; prepares the processor when
+        it was not yet, or when its layout changed. */
+    AAX_ResultCode prepare();
+    void process (const ProcessContext& context) noexcept;
+    void processSlice (float* const* inputs, float* const* outputs, int numIn, int numOut,
+                       int start, int numSamples, bool bypassed) noexcept;
+    /** Sets the processor parameter to a host value, kept within 0 to 1; not-a-number is ignored. */
+    void giveToProcessor (int index, double value);
+
+    // juce::AudioProcessorListener
+    void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float value) override;
+    void audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&) override;
+    void audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index) override;
+    void audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index) override;
+
+    // juce::AudioPlayHead
+    juce::Optional<PositionInfo> getPosition() const override;
+
+    // Declaration order is teardown order in reverse: the processor goes before the
+    // message thread, the message thread before the framework.
+    juce::ScopedJuceInitialiser_GUI libraryInitialiser;
+    juce::SharedResourcePointer<wrappers::PluginMessageThread> messageThread;
+    std::unique_ptr<GraviloHushmoorAudioProcessor> processor;
+
+    std::vector<std::string> parameterIDs;  // "0" .. "4", by processor index
+    std::int32_t stateChunkIndex = 0;
+    mutable std::uint32_t lastStateChunkSize = 0;
+    bool bypassPacketRegistered = false;
+
+    double sampleRate = 44100.0;
+    juce::AudioBuffer<float> scratch;       // inputs without an output (two in, one out)
+    juce::MidiBuffer midiEvents;
+    bool prepared = false;                  // changed under the callback lock
+
+    JUCE_DECLARE_NON_COPYABLE (HushmoorAAXProcessor)
+};
+
+} // namespace hushmoor::aax
