@@ -8,7 +8,8 @@
 #
 # The demo (speech-like bursts over a -60 dBFS noise floor, made by code) is written to
 # BUILD_DIR/demo/hushmoor-demo.wav, the gated result to BUILD_DIR/demo/hushmoor-demo-gated-FORMAT.wav
-# (FORMAT is vst3 for a .vst3 bundle, vst2 otherwise), so both formats' results can be compared.
+# (FORMAT is vst3 for a .vst3 bundle, aax for an .aaxplugin bundle, vst2 otherwise), so the
+# formats' results can be compared.
 # Settings: threshold 0.4 (-37.89 dB), decay 0.2 (35.21 ms), the other values at their
 # defaults, blocks of 512 samples. Extra arguments go to the render tool.
 set -euo pipefail
@@ -32,8 +33,9 @@ demo_dir="$build_dir/demo"
 mkdir -p "$demo_dir"
 input="$demo_dir/hushmoor-demo.wav"
 case "$plugin" in
-    *.vst3|*.vst3/) format=vst3 ;;
-    *)              format=vst2 ;;
+    *.vst3|*.vst3/)           format=vst3 ;;
+    *.aaxplugin|*.aaxplugin/) format=aax ;;
+    *)                        format=vst2 ;;
 esac
 output="$demo_dir/hushmoor-demo-gated-$format.wav"
 

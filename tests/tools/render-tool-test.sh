@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The render tool from the command line, as a user runs it:
-#   render-tool-test.sh TOOL BUNDLE WORKDIR
+#   render-tool-test.sh TOOL BUNDLE WORKDIR [AAX_BUNDLE]
 set -uo pipefail
 
 tool=$1
 bundle=$2
 work=$3
+aax=${4:-}
 rm -rf "$work"
 mkdir -p "$work"
 failures=0
@@ -78,6 +79,18 @@ check "render exits 0" test "$rc" -eq 0
 check "blocks counted" grep -q "in 433 blocks of up to 333" "$work/render.txt"
 check "quiet passages reported" grep -q "quiet passages" "$work/render.txt"
 check "output written" test -s "$work/gated.wav"
+
+# The AAX module through the project's host layer: the same report and the same bytes.
+if [[ -n "$aax" ]]; then
+    run "$work/aax-list.txt" --plugin "$aax" --list
+    check "AAX bundle lists" grep -q "Gravilo Hushmoor (AAX)" "$work/aax-list.txt"
+    check "AAX master bypass is the wrapper's" grep -q "Master Bypass .*(added by the AAX wrapper)" "$work/aax-list.txt"
+
+    run "$work/aax-render.txt" --plugin "$aax" --param threshold=0.4 --param decay=0.2 --block 333 \
+        --in "$work/demo.wav" --out "$work/gated-aax.wav"
+    check "AAX render exits 0" test "$rc" -eq 0
+    check "AAX render equals the VST3 render" cmp -s "$work/gated.wav" "$work/gated-aax.wav"
+fi
 
 run "$work/missing-in.txt" --plugin "$bundle" --in "$work/none.wav" --out "$work/x.wav"
 check "missing input exits 3" test "$rc" -eq 3

@@ -91,6 +91,10 @@ struct PluginLoaderRegistration
     PluginLoaderRegistration (int order, Factory factory);
 };
 
+/** The bundle folder for a path to a bundle with that extension (".vst3") or to the
+    binary inside it (<Name><extension>/Contents/<arch>-linux/<Name>.so); none otherwise. */
+juce::File findBundle (const juce::File& file, const juce::String& extension);
+
 /** Every registered loader, in the order given at registration. */
 std::vector<std::unique_ptr<PluginLoader>> createPluginLoaders();
 

@@ -42,6 +42,20 @@ std::vector<std::unique_ptr<PluginLoader>> createPluginLoaders()
     return loaders;
 }
 
+juce::File findBundle (const juce::File& file, const juce::String& extension)
+{
+    if (file.hasFileExtension (extension))
+        return file;
+
+    const auto contents = file.getParentDirectory().getParentDirectory();
+    const auto bundle = contents.getParentDirectory();
+
+    if (file.hasFileExtension (".so") && contents.getFileName() == "Contents" && bundle.hasFileExtension (extension))
+        return bundle;
+
+    return {};
+}
+
 std::unique_ptr<LoadedPlugin> loadPlugin (const juce::File& file, const juce::String& formatName,
                                           double sampleRate, int blockSize, juce::String& error)
 {

@@ -158,9 +158,9 @@ namespace
 
         bool recognises (const juce::File& file) const override
         {
-            // A bare shared object; one inside a .vst3 bundle belongs to the VST3 loader.
+            // A bare shared object; one inside a bundle belongs to the VST3 or AAX loader.
             return file.existsAsFile() && file.hasFileExtension (".so")
-                && ! file.getFullPathName().contains (".vst3/");
+                && findBundle (file, ".vst3") == juce::File() && findBundle (file, ".aaxplugin") == juce::File();
         }
 
         std::unique_ptr<LoadedPlugin> load (const juce::File& file, double sampleRate,

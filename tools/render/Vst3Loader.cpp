@@ -9,23 +9,6 @@ namespace hushmoor::render
 
 namespace
 {
-    /** The bundle folder for a path to the bundle or to the binary inside it
-        (<Name>.vst3/Contents/<arch>-linux/<Name>.so). */
-    juce::File findBundle (const juce::File& file)
-    {
-        if (file.hasFileExtension (".vst3"))
-            return file;
-
-        const auto archDir = file.getParentDirectory();
-        const auto contents = archDir.getParentDirectory();
-        const auto bundle = contents.getParentDirectory();
-
-        if (file.hasFileExtension (".so") && contents.getFileName() == "Contents" && bundle.hasFileExtension (".vst3"))
-            return bundle;
-
-        return {};
-    }
-
     class Vst3Plugin final : public LoadedPlugin
     {
     public:
@@ -156,13 +139,13 @@ namespace
 
         bool recognises (const juce::File& file) const override
         {
-            return findBundle (file) != juce::File();
+            return findBundle (file, ".vst3") != juce::File();
         }
 
         std::unique_ptr<LoadedPlugin> load (const juce::File& file, double sampleRate,
                                             int blockSize, juce::String& error) override
         {
-            auto bundle = findBundle (file);
+            auto bundle = findBundle (file, ".vst3");
 
             if (bundle == juce::File())
                 bundle = file;   // asked for by --format: let the framework judge it
