@@ -1,6 +1,7 @@
 // Writes the fuzz targets' seed inputs, made by the plug-in's own code, into
 // <corpus root>/<target>/: `tools/fuzz.sh seeds` refreshes fuzz/corpus/ with them.
 // Each target's source says how it reads its input.
+#include "fuzz/AAXFuzzSupport.h"
 #include "plugin/GraviloHushmoorAudioProcessor.h"
 
 #include "AAX_CChunkDataParser.h"
@@ -199,6 +200,32 @@ namespace
                                            'q', '_', 'u', 0, 'l', '_', 'k', 0, 0, 0, 0, 7 };
         write (root, target, "other-kinds", juce::MemoryBlock (otherKinds, sizeof (otherKinds)));
     }
+
+    /** The bodies of the AAX wrapper's chunks, as its own GetChunk writes them. */
+    void writeAAXChunks (const juce::File& root)
+    {
+        using namespace hushmoor::fuzz;
+        auto& instance = AAXInstance::get();
+
+        const auto writeBodies = [&] (const char* name)
+        {
+            for (const auto& [target, chunkID] : { std::pair { "fuzz_aax_state_chunk", stateChunkID },
+                                                   std::pair { "fuzz_aax_controls_chunk", controlsChunkID } })
+            {
+                const auto record = instance.host().GetChunk (chunkID);
+                write (root, target, name, juce::MemoryBlock (record.data() + 56, record.size() - 56));
+            }
+        };
+
+        writeBodies ("fresh");
+
+        for (int k = 0; k < totalNumParams; ++k)
+            instance.host().SetParameter (std::to_string (k), 0.1 + 0.2 * k);
+
+        writeBodies ("edited");
+        instance.processor().setCurrentProgram (9);
+        writeBodies ("program-9");
+    }
 }
 
 int main (int argc, char** argv)
@@ -216,5 +243,6 @@ int main (int argc, char** argv)
     writeStrings (root);
     writeControlsChunks (root);
     writeParserBodies (root);
+    writeAAXChunks (root);
     return 0;
 }
