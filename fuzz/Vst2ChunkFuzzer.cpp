@@ -42,24 +42,41 @@ namespace
         dispatch (effect, VstDispatcherOpcode::open, 0, 0, nullptr);
         return effect;
     }
+
+    /** Two instances for the whole run, ended as a host ends them when the run is over. */
+    struct Instances
+    {
+        Instances()
+        {
+            for (int program = 0; program < 12; ++program)
+            {
+                dispatch (plugin, VstDispatcherOpcode::setProgram, 0, program, nullptr);
+                plugin->setParameter (plugin, program % 5, 0.08f * static_cast<float> (program));
+            }
+
+            baseline = chunkOf (plugin);
+        }
+
+        ~Instances()
+        {
+            dispatch (plugin, VstDispatcherOpcode::close, 0, 0, nullptr);
+            dispatch (second, VstDispatcherOpcode::close, 0, 0, nullptr);
+        }
+
+        AEffect* const plugin = makeInstance();
+        AEffect* const second = makeInstance();
+        std::vector<std::uint8_t> baseline;
+    };
 }
 
 extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t size)
 {
     using hushmoor::fuzz::check;
 
-    static AEffect* const plugin = makeInstance();
-    static AEffect* const second = makeInstance();
-    static const std::vector<std::uint8_t> baseline = []
-    {
-        for (int program = 0; program < 12; ++program)
-        {
-            dispatch (plugin, VstDispatcherOpcode::setProgram, 0, program, nullptr);
-            plugin->setParameter (plugin, program % 5, 0.08f * static_cast<float> (program));
-        }
-
-        return chunkOf (plugin);
-    }();
+    static Instances instances;
+    auto* const plugin = instances.plugin;
+    auto* const second = instances.second;
+    const auto& baseline = instances.baseline;
 
     check (setChunk (plugin, baseline, false) == 1, "the baseline was refused");
 
