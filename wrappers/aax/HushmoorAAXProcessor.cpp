@@ -5,6 +5,7 @@
 #include "AAX_CLinearTaperDelegate.h"
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_CParameter.h"
+#include "AAX_Guarded.h"
 #include "AAX_IController.h"
 #include "AAX_ITransport.h"
 #include "plugin/GraviloHushmoorAudioProcessor.h"
@@ -22,20 +23,6 @@ namespace hushmoor::aax
 
 namespace
 {
-    /** Runs a host-facing operation; an exception becomes a result instead of reaching the host. */
-    template <class Operation>
-    AAX_ResultCode guarded (Operation&& operation) noexcept
-    {
-        try
-        {
-            return operation();
-        }
-        catch (...)
-        {
-            return ACF_RESULT_UNEXPECTED;
-        }
-    }
-
     juce::AudioChannelSet channelSetOf (AAX_EStemFormat format)
     {
         switch (static_cast<StemFormat> (format))
@@ -121,7 +108,7 @@ const char* HushmoorAAXProcessor::getParameterID (int processorIndex) const noex
 //==============================================================================
 AAX_ResultCode HushmoorAAXProcessor::EffectInit()
 {
-    return guarded ([this]
+    return AAX_Guarded ([this]
     {
         if (auto* controller = Controller())
         {
@@ -212,7 +199,7 @@ AAX_ResultCode HushmoorAAXProcessor::GetParameterNameOfLength (const char* param
     if (index < 0 || name == nullptr)
         return AAX_CEffectParameters::GetParameterNameOfLength (parameterID, name, maxLength);
 
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         writeText (*name, processor->getParameterName (index), maxLength);
         return AAX_SUCCESS;
@@ -243,7 +230,7 @@ AAX_ResultCode HushmoorAAXProcessor::GetParameterStringFromValue (const char* pa
     if (! shown.has_value())
         return AAX_RESULT_BAD_STRING;
 
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         writeText (*valueString, GraviloHushmoorAudioProcessor::getParameterTextForValue (index, *shown), maxLength);
         return AAX_SUCCESS;
@@ -272,7 +259,7 @@ AAX_ResultCode HushmoorAAXProcessor::SetParameterNormalizedValue (const char* pa
     if (std::isnan (value))
         return AAX_RESULT_BAD_STRING;
 
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         // The host hears of the value through its automation and confirms it later; the
         // processor takes it now, as a host that set a value expects.
@@ -341,7 +328,7 @@ AAX_ResultCode HushmoorAAXProcessor::ResetFieldData (AAX_CFieldIndex fieldIndex,
     }
     else if (fieldIndex == preparedField && size >= sizeof (std::int32_t))
     {
-        const auto prepareResult = guarded ([this] { return const_cast<HushmoorAAXProcessor*> (this)->prepare(); });
+        const auto prepareResult = AAX_Guarded ([this] { return const_cast<HushmoorAAXProcessor*> (this)->prepare(); });
         const std::int32_t flag = prepareResult == AAX_SUCCESS ? 1 : 0;
         std::memcpy (data, &flag, sizeof (flag));
         return prepareResult;
@@ -514,7 +501,7 @@ AAX_ResultCode HushmoorAAXProcessor::GetChunkSize (std::uint32_t chunkID, std::u
     if (chunkID != stateChunkID || size == nullptr)
         return AAX_CEffectParameters::GetChunkSize (chunkID, size);
 
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         juce::MemoryBlock state;
         processor->getStateInformation (state);
@@ -533,7 +520,7 @@ AAX_ResultCode HushmoorAAXProcessor::GetChunk (std::uint32_t chunkID, AAX_SPlugI
     if (chunkID != stateChunkID || chunk == nullptr)
         return AAX_CEffectParameters::GetChunk (chunkID, chunk);
 
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         juce::MemoryBlock state;
         processor->getStateInformation (state);
@@ -555,7 +542,7 @@ AAX_ResultCode HushmoorAAXProcessor::SetChunk (std::uint32_t chunkID, const AAX_
     if (chunkID != stateChunkID || chunk == nullptr)
         return AAX_CEffectParameters::SetChunk (chunkID, chunk);
 
-    return guarded ([&]
+    return AAX_Guarded ([&]
     {
         if (chunk->dataSize <= 0)
             return AAX_SUCCESS;
