@@ -3,6 +3,7 @@
 // the bypass packet, audio, both chunks, bad input and the module's lifecycle.
 
 #include "AAX_CString.h"
+#include "AAX_IParameter.h"
 #include "FakeComponentDescriptor.h"
 #include "HostEffect.h"
 
@@ -334,6 +335,40 @@ TEST_F (AAXModule, BothChunksRestoreIntoASecondInstance)
 
         EXPECT_EQ (second.effect.ParameterValue ("MasterBypassID"), 0.0) << "no chunk carries the master bypass";
         EXPECT_EQ (second.state(), state);
+    }
+}
+
+TEST_F (AAXModule, AStateWithValuesTheHostCannotHoldLeavesHostAndProcessorAgreeing)
+{
+    // The host's values lie within 0 to 1: the processor takes the host's value for one
+    // outside it. Not a number cannot be published: the processor keeps it, the host its
+    // last value. Either zero is the other.
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    struct Case { const char* text; float processor; float published; };
+    const Case cases[] { { "-0", -0.0f, 0.0f }, { "1.5", 1.0f, 1.0f }, { "inf", 1.0f, 1.0f },
+                         { "-inf", 0.0f, 0.0f }, { "nan", nan, 0.25f } };
+
+    for (const auto& c : cases)
+    {
+        Instance plugin;
+        plugin.effect.SetParameter ("2", 0.25);
+        const std::string text = std::string ("<VEZUREZARADADIZUZORUZA activePreset=\"0\" threshold0=\"") + c.text + "\"/>";
+        std::vector<char> body { 'V', 'C', '2', '!' };
+
+        for (int shift = 0; shift < 32; shift += 8)
+            body.push_back (static_cast<char> ((text.size() >> shift) & 0xff));
+
+        body.insert (body.end(), text.begin(), text.end());
+        ASSERT_EQ (plugin.effect.SetChunk (juceChunk, recordWithBody (juceChunk, body)), AAX_SUCCESS) << c.text;
+
+        // The host asks the processor; the library holds what was published.
+        const auto held = static_cast<float> (plugin.effect.ParameterValue ("2"));
+        AAX_IParameter* parameter = nullptr;
+        float published = -1.0f;
+        ASSERT_EQ (plugin.effect.Effect().GetParameter ("2", &parameter), AAX_SUCCESS);
+        ASSERT_TRUE (parameter != nullptr && parameter->GetValueAsFloat (&published));
+        EXPECT_EQ (std::memcmp (&held, &c.processor, sizeof held), 0) << c.text << ": " << held;
+        EXPECT_EQ (published, c.published) << c.text;
     }
 }
 
