@@ -56,12 +56,12 @@ namespace
         p.setCurrentProgram (5);
         writeState (root, "edited", p);
 
-        const float special[] { std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
-                                std::numeric_limits<float>::quiet_NaN(), -0.0f, std::numeric_limits<float>::denorm_min() };
+        const float extremes[] { std::numeric_limits<float>::infinity(), -std::numeric_limits<float>::infinity(),
+                                 std::numeric_limits<float>::quiet_NaN(), -0.0f, std::numeric_limits<float>::denorm_min() };
         for (int k = 0; k < totalNumParams; ++k)
-            p.setParameter (k, special[k]);
+            p.setParameter (k, extremes[k]);
 
-        writeState (root, "special-values", p);
+        writeState (root, "extreme-values", p);
     }
 
     /** Blocks through the processor with the values of its own programs: stereo at 48 kHz,
@@ -154,7 +154,7 @@ namespace
         effect["int32"].SetValueWithInt32 (std::numeric_limits<std::int32_t>::min());
         effect["double"].SetValueWithDouble (-std::numeric_limits<double>::infinity());
         effect["text"].SetValueWithString (AAX_CString (""));
-        write (root, "fuzz_aax_chunk", "special-values", controlsChunkOf (effect));
+        write (root, "fuzz_aax_chunk", "extreme-values", controlsChunkOf (effect));
         effect.Uninitialize();
     }
 
