@@ -14,6 +14,7 @@ namespace
 {
     thread_local bool counting = false;
     thread_local int count = 0;
+    thread_local int newsUntilFailure = 0;
 
     void noteAllocation() noexcept
     {
@@ -24,6 +25,9 @@ namespace
     void* allocate (std::size_t size)
     {
         noteAllocation();
+
+        if (newsUntilFailure > 0 && --newsUntilFailure == 0)
+            throw std::bad_alloc();
 
         if (void* p = __real_malloc (size == 0 ? 1 : size))
             return p;
@@ -36,6 +40,8 @@ namespace hushmoor::test
 {
     void countAllocationsOnThisThread (bool shouldCount) noexcept   { counting = shouldCount; }
     int allocationsOnThisThread() noexcept                          { return count; }
+    void failNewOnThisThread (int n) noexcept                       { newsUntilFailure = n; }
+    int newsUntilFailureOnThisThread() noexcept                     { return newsUntilFailure; }
 }
 
 extern "C"

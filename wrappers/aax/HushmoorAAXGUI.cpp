@@ -37,42 +37,70 @@ HushmoorAAXProcessor* HushmoorAAXGUI::getEffect() const
     return dynamic_cast<HushmoorAAXProcessor*> (GetEffectParameters());
 }
 
+AAX_ResultCode HushmoorAAXGUI::TimerWakeup()
+{
+    if (auto* effect = getEffect())
+        effect->deliverQueuedChanges();
+
+    if (auto* container = GetViewContainer(); container != nullptr && sizeChanged.exchange (false))
+    {
+        const auto size = viewSize.load();
+        AAX_Point point { static_cast<float> (size & 0xffff), static_cast<float> (size >> 16) };
+        container->SetViewSize (point);
+    }
+
+    return AAX_CEffectGUI::TimerWakeup();
+}
+
 AAX_ResultCode HushmoorAAXGUI::CreateViewContents()
 {
-    if (view != nullptr)
-        return AAX_SUCCESS;
-
     auto* effect = getEffect();
 
     if (effect == nullptr)
         return AAX_RESULT_MISSING_OBJECT;
 
-    const juce::MessageManagerLock lock;
-    view = std::make_unique<wrappers::EditorHostComponent> (effect->getProcessor(),
-                                                            [this] (int width, int height) { editorResized (width, height); });
-
-    if (! view->hasEditor())
     {
+        const juce::MessageManagerLock lock;
+
+        // A view of an earlier effect goes first: it must never outlive that effect.
         view.reset();
-        return AAX_RESULT_MISSING_OBJECT;
+        view = std::make_unique<wrappers::EditorHostComponent> (effect->getProcessor(),
+                                                                [this] (int width, int height) { editorResized (width, height); });
+
+        if (! view->hasEditor())
+        {
+            view.reset();
+            return AAX_RESULT_MISSING_OBJECT;
+        }
+
+        viewSize = packSize (view->getWidth(), view->getHeight());
     }
 
-    return AAX_SUCCESS;
+    return attachView();
 }
 
 AAX_ResultCode HushmoorAAXGUI::CreateViewContainer()
 {
     // The view goes with each container; a new container gets a new one.
-    if (const auto result = CreateViewContents(); result != AAX_SUCCESS)
-        return result;
+    return view == nullptr ? CreateViewContents() : attachView();
+}
+
+AAX_ResultCode HushmoorAAXGUI::attachView()
+{
+    if (view == nullptr)
+        return AAX_RESULT_MISSING_OBJECT;
 
     auto* nativeWindow = GetViewContainerPtr();
-
-    // Only a native window can take the editor (an X11 window on Linux).
-    if (nativeWindow == nullptr || GetViewContainerType() != nativeWindowType)
-        return AAX_RESULT_NOT_IMPLEMENTED;
-
+    const bool isNative = nativeWindow != nullptr && GetViewContainerType() == nativeWindowType;
     const juce::MessageManagerLock lock;
+
+    // Only a native window can take the editor (an X11 window on Linux); it never stays in
+    // a window the host has replaced.
+    if (! isNative)
+    {
+        view->detachFromHostWindow();
+        return GetViewContainer() == nullptr ? AAX_SUCCESS : AAX_RESULT_NOT_IMPLEMENTED;
+    }
 
     if (! wrappers::EditorHostComponent::canOpenWindows() || ! view->attachToHostWindow (nativeWindow))
         return AAX_RESULT_MISSING_OBJECT;
@@ -99,18 +127,17 @@ AAX_ResultCode HushmoorAAXGUI::GetViewSize (AAX_Point* size) const
     if (view == nullptr)
         return AAX_RESULT_MISSING_OBJECT;
 
-    size->vertical = static_cast<float> (view->getHeight());
-    size->horizontal = static_cast<float> (view->getWidth());
+    const auto packed = viewSize.load();
+    size->vertical = static_cast<float> (packed & 0xffff);
+    size->horizontal = static_cast<float> (packed >> 16);
     return AAX_SUCCESS;
 }
 
 void HushmoorAAXGUI::editorResized (int width, int height)
 {
-    if (auto* container = GetViewContainer())
-    {
-        AAX_Point size { static_cast<float> (height), static_cast<float> (width) };
-        container->SetViewSize (size);
-    }
+    // On the message thread: the host hears of it on its own thread.
+    viewSize = packSize (width, height);
+    sizeChanged = true;
 }
 
 } // namespace hushmoor::aax

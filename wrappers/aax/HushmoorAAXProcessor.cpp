@@ -9,6 +9,7 @@
 #include "AAX_IController.h"
 #include "AAX_ITransport.h"
 #include "plugin/GraviloHushmoorAudioProcessor.h"
+#include "wrappers/aax/HushmoorAAXParameterText.h"
 #include "wrappers/common/CreateProcessor.h"
 
 #include <algorithm>
@@ -48,6 +49,19 @@ namespace
         destination.Set (text.substring (0, std::max (0, maxLength)).toRawUTF8());
     }
 
+    /** How many host calls the current thread is inside: the processor's changes made there
+        go to the host at once, all others wait for the host's thread. */
+    thread_local int hostCallDepth = 0;
+
+    struct HostCallScope
+    {
+        HostCallScope() noexcept   { ++hostCallDepth; }
+        ~HostCallScope()           { --hostCallDepth; }
+
+        HostCallScope (const HostCallScope&) = delete;
+        HostCallScope& operator= (const HostCallScope&) = delete;
+    };
+
     constexpr int longestParameterName = 31;
     constexpr int shortenedNameLength = 4;
     constexpr std::int32_t invertedOrientation = 0x13;
@@ -76,6 +90,9 @@ HushmoorAAXProcessor::HushmoorAAXProcessor()
 
     // The processor's state chunk comes after the library's own.
     AAX_CEffectParameters::GetNumberOfChunks (&stateChunkIndex);
+
+    queuedChanges.reserve (64);
+    changesBeingDelivered.reserve (64);
 
     processor->setPlayHead (this);
     processor->addListener (this);
@@ -118,15 +135,15 @@ AAX_ResultCode HushmoorAAXProcessor::EffectInit()
                 sampleRate = static_cast<double> (rate);
         }
 
-        if (const auto result = prepare(); result != AAX_SUCCESS)
+        // Every Initialize starts the processor afresh, at the rate the host reports now.
+        if (const auto result = prepare (true); result != AAX_SUCCESS)
             return result;
 
-        addParameters();
-        return AAX_SUCCESS;
+        return addParameters();
     });
 }
 
-void HushmoorAAXProcessor::addParameters()
+AAX_ResultCode HushmoorAAXProcessor::addParameters()
 {
     const int numParameters = processor->getNumParameters();
     parameterIDs.clear();
@@ -160,6 +177,12 @@ void HushmoorAAXProcessor::addParameters()
         parameter->SetNumberOfSteps (steps);
         parameter->SetType (steps > continuousAboveSteps ? AAX_PARAMETER_TYPE_CONTINUOUS : AAX_PARAMETER_TYPE_DISCRETE);
         parameter->SetOrientation (inverted ? invertedOrientation : 0);
+
+        // A new Initialize publishes what the processor holds, not the defaults. Set before
+        // the parameter is added, so the host is not asked to record it.
+        if (const auto value = processorValue (static_cast<double> (processor->getParameter (i))))
+            parameter->SetValueWithFloat (*value);
+
         add (std::move (parameter));
     }
 
@@ -168,6 +191,7 @@ void HushmoorAAXProcessor::addParameters()
                                                           AAX_CBinaryDisplayDelegate<bool> ("bypass", "on"), true);
     bypass->SetNumberOfSteps (2);
     bypass->SetType (AAX_PARAMETER_TYPE_DISCRETE);
+    bypass->SetValueWithBool (masterBypass);
     add (std::move (bypass));
 
     // Registrations outlive Uninitialize: one is enough for every Initialize.
@@ -175,9 +199,17 @@ void HushmoorAAXProcessor::addParameters()
     {
         const AAX_CPacketHandler<AAX_CPacketDispatcher> handler (&m_PacketDispatcher,
                                                                  &AAX_CPacketDispatcher::GenerateSingleValuePacket);
-        m_PacketDispatcher.RegisterPacket (cDefaultMasterBypassID, bypassField, &handler);
+
+        // Without it the bypass would never reach the audio.
+        if (const auto result = m_PacketDispatcher.RegisterPacket (cDefaultMasterBypassID, bypassField, &handler);
+            result != AAX_SUCCESS)
+            return result;
+
         bypassPacketRegistered = true;
     }
+
+    // The data port may hold a value of an earlier Initialize: the next coefficients post it anew.
+    return m_PacketDispatcher.SetDirty (cDefaultMasterBypassID, true);
 }
 
 //==============================================================================
@@ -237,6 +269,24 @@ AAX_ResultCode HushmoorAAXProcessor::GetParameterStringFromValue (const char* pa
     });
 }
 
+AAX_ResultCode HushmoorAAXProcessor::GetParameterValueFromString (const char* parameterID, double* value,
+                                                                  const AAX_IString& valueString) const
+{
+    const int index = getProcessorIndex (parameterID);
+
+    if (index < 0 || value == nullptr)
+        return AAX_CEffectParameters::GetParameterValueFromString (parameterID, value, valueString);
+
+    const char* text = valueString.Get();
+    const auto read = text != nullptr ? readParameterText (index, text) : std::nullopt;
+
+    if (! read.has_value())
+        return AAX_RESULT_BAD_STRING;
+
+    *value = static_cast<double> (*read);
+    return AAX_SUCCESS;
+}
+
 AAX_ResultCode HushmoorAAXProcessor::GetParameterNormalizedValue (const char* parameterID, double* value) const
 {
     const int index = getProcessorIndex (parameterID);
@@ -244,8 +294,15 @@ AAX_ResultCode HushmoorAAXProcessor::GetParameterNormalizedValue (const char* pa
     if (index < 0 || value == nullptr)
         return AAX_CEffectParameters::GetParameterNormalizedValue (parameterID, value);
 
-    *value = static_cast<double> (processor->getParameter (index));
-    return AAX_SUCCESS;
+    // A restored state may hold values a host cannot: it gets the processor's value as it
+    // would publish it, and for one that is no number the value it was last given.
+    if (const auto v = processorValue (static_cast<double> (processor->getParameter (index))))
+    {
+        *value = static_cast<double> (*v);
+        return AAX_SUCCESS;
+    }
+
+    return AAX_CEffectParameters::GetParameterNormalizedValue (parameterID, value);
 }
 
 AAX_ResultCode HushmoorAAXProcessor::SetParameterNormalizedValue (const char* parameterID, double value)
@@ -294,8 +351,18 @@ AAX_ResultCode HushmoorAAXProcessor::UpdateParameterNormalizedValue (const char*
 
     const auto result = AAX_CEffectParameters::UpdateParameterNormalizedValue (parameterID, value, source);
 
-    if (result != AAX_SUCCESS || index < 0)
+    if (result != AAX_SUCCESS)
         return result;
+
+    if (index < 0)
+    {
+        // Kept for the parameter a new Initialize makes.
+        if (std::strcmp (parameterID, cDefaultMasterBypassID) == 0)
+            if (const auto* bypass = m_ParameterManager.GetParameterByID (cDefaultMasterBypassID))
+                bypass->GetValueAsBool (&masterBypass);
+
+        return result;
+    }
 
     // The value the parameter now holds (the host's, as its range keeps it).
     float stored = 0.0f;
@@ -328,7 +395,7 @@ AAX_ResultCode HushmoorAAXProcessor::ResetFieldData (AAX_CFieldIndex fieldIndex,
     }
     else if (fieldIndex == preparedField && size >= sizeof (std::int32_t))
     {
-        const auto prepareResult = AAX_Guarded ([this] { return const_cast<HushmoorAAXProcessor*> (this)->prepare(); });
+        const auto prepareResult = AAX_Guarded ([this] { return const_cast<HushmoorAAXProcessor*> (this)->prepare (false); });
         const std::int32_t flag = prepareResult == AAX_SUCCESS ? 1 : 0;
         std::memcpy (data, &flag, sizeof (flag));
         return prepareResult;
@@ -337,7 +404,7 @@ AAX_ResultCode HushmoorAAXProcessor::ResetFieldData (AAX_CFieldIndex fieldIndex,
     return AAX_SUCCESS;
 }
 
-AAX_ResultCode HushmoorAAXProcessor::prepare()
+AAX_ResultCode HushmoorAAXProcessor::prepare (bool always)
 {
     auto* controller = Controller();
 
@@ -362,7 +429,7 @@ AAX_ResultCode HushmoorAAXProcessor::prepare()
 
     const bool layoutChanged = layout != processor->getBusesLayout();
 
-    if (layoutChanged || ! prepared)
+    if (always || layoutChanged || ! prepared || sampleRate != preparedRate)
     {
         // Allocated before taking the lock, so the audio thread waits only for the swap.
         juce::AudioBuffer<float> newScratch (2, maxBlockSize);
@@ -382,7 +449,9 @@ AAX_ResultCode HushmoorAAXProcessor::prepare()
         processor->setRateAndBufferSizeDetails (sampleRate, maxBlockSize);
         processor->prepareToPlay (sampleRate, maxBlockSize);
         std::swap (scratch, newScratch);
+        preparedRate = sampleRate;
         prepared = true;
+        audioHasRun = false;
     }
 
     controller->SetSignalLatency (processor->getLatencySamples());
@@ -442,6 +511,14 @@ void HushmoorAAXProcessor::process (const ProcessContext& context) noexcept
         return;
     }
 
+    if (! audioHasRun)
+    {
+        // Values the host gave between preparation and the first block (a restored
+        // session) start without a fade, as they do when given before preparation.
+        processor->forceCalcParams();
+        audioHasRun = true;
+    }
+
     for (int start = 0; start < numSamples; start += maxBlockSize)
         processSlice (context.inputChannels, context.outputChannels, numIn, numOut, start,
                       std::min (maxBlockSize, numSamples - start), bypassed);
@@ -470,7 +547,13 @@ void HushmoorAAXProcessor::processSlice (float* const* inputs, float* const* out
     midiEvents.clear();
 
     if (bypassed)
+    {
         processor->processBlockBypassed (buffer, midiEvents);
+
+        // One input on two outputs: both carry it, as they do while processing.
+        if (numIn == 1 && numOut >= 2)
+            std::memcpy (channels[1], channels[0], bytes);
+    }
     else if (processor->isSuspended())
         buffer.clear();
     else
@@ -498,6 +581,9 @@ AAX_ResultCode HushmoorAAXProcessor::GetChunkIDFromIndex (std::int32_t index, st
 
 AAX_ResultCode HushmoorAAXProcessor::GetChunkSize (std::uint32_t chunkID, std::uint32_t* size) const
 {
+    // What the host saves holds the editor's last changes.
+    const_cast<HushmoorAAXProcessor*> (this)->deliverQueuedChanges();
+
     if (chunkID != stateChunkID || size == nullptr)
         return AAX_CEffectParameters::GetChunkSize (chunkID, size);
 
@@ -539,6 +625,9 @@ AAX_ResultCode HushmoorAAXProcessor::GetChunk (std::uint32_t chunkID, AAX_SPlugI
 
 AAX_ResultCode HushmoorAAXProcessor::SetChunk (std::uint32_t chunkID, const AAX_SPlugInChunk* chunk)
 {
+    // Earlier changes go first, so the restored values are the last word.
+    deliverQueuedChanges();
+
     if (chunkID != stateChunkID || chunk == nullptr)
         return AAX_CEffectParameters::SetChunk (chunkID, chunk);
 
@@ -547,6 +636,7 @@ AAX_ResultCode HushmoorAAXProcessor::SetChunk (std::uint32_t chunkID, const AAX_
         if (chunk->dataSize <= 0)
             return AAX_SUCCESS;
 
+        const HostCallScope scope;
         processor->setStateInformation (chunk->data, chunk->dataSize);
 
         // A restored state whose stored program index is out of range changes the active
@@ -564,29 +654,106 @@ AAX_ResultCode HushmoorAAXProcessor::SetChunk (std::uint32_t chunkID, const AAX_
     });
 }
 
-//==============================================================================
-void HushmoorAAXProcessor::audioProcessorParameterChanged (juce::AudioProcessor*, int index, float value)
+AAX_ResultCode HushmoorAAXProcessor::CompareActiveChunk (const AAX_SPlugInChunk* chunk, AAX_CBoolean* isEqual) const
 {
-    // An edit in the editor or a program change: the host records it through its automation.
-    if (const auto* parameterID = getParameterID (index))
-        SetParameterNormalizedValue (parameterID, static_cast<double> (value));
+    const_cast<HushmoorAAXProcessor*> (this)->deliverQueuedChanges();
+    return AAX_CEffectParameters::CompareActiveChunk (chunk, isEqual);
+}
+
+AAX_ResultCode HushmoorAAXProcessor::TimerWakeup()
+{
+    deliverQueuedChanges();
+    return AAX_CEffectParameters::TimerWakeup();
+}
+
+//==============================================================================
+// An edit in the editor or a program change: the host records it through its automation.
+void HushmoorAAXProcessor::audioProcessorParameterChanged (juce::AudioProcessor*, int index, float)
+{
+    onProcessorChange ({ ProcessorChange::Kind::value, index });
 }
 
 void HushmoorAAXProcessor::audioProcessorChanged (juce::AudioProcessor*, const ChangeDetails&)
 {
-    ++m_ChangeCount;
+    onProcessorChange ({ ProcessorChange::Kind::other, -1 });
 }
 
 void HushmoorAAXProcessor::audioProcessorParameterChangeGestureBegin (juce::AudioProcessor*, int index)
 {
-    if (const auto* parameterID = getParameterID (index))
-        TouchParameter (parameterID);
+    onProcessorChange ({ ProcessorChange::Kind::gestureBegin, index });
 }
 
 void HushmoorAAXProcessor::audioProcessorParameterChangeGestureEnd (juce::AudioProcessor*, int index)
 {
-    if (const auto* parameterID = getParameterID (index))
-        ReleaseParameter (parameterID);
+    onProcessorChange ({ ProcessorChange::Kind::gestureEnd, index });
+}
+
+void HushmoorAAXProcessor::onProcessorChange (ProcessorChange change)
+{
+    if (hostCallDepth > 0)
+    {
+        deliver (change);
+        return;
+    }
+
+    const std::lock_guard<std::mutex> lock (queueLock);
+
+    // A value is delivered as it is then: a run of changes to one parameter needs one.
+    if (change.kind != ProcessorChange::Kind::gestureBegin && change.kind != ProcessorChange::Kind::gestureEnd
+         && ! queuedChanges.empty() && queuedChanges.back().kind == change.kind
+         && queuedChanges.back().index == change.index)
+        return;
+
+    queuedChanges.push_back (change);
+}
+
+void HushmoorAAXProcessor::deliverQueuedChanges()
+{
+    // Not while a delivery runs (a host may answer a request inside it), and not without
+    // parameters to deliver to: the changes wait for the next Initialize.
+    if (delivering || m_ParameterManager.NumParameters() == 0)
+        return;
+
+    {
+        const std::lock_guard<std::mutex> lock (queueLock);
+
+        if (queuedChanges.empty())
+            return;
+
+        std::swap (queuedChanges, changesBeingDelivered);
+    }
+
+    const juce::ScopedValueSetter<bool> deliveringNow (delivering, true);
+
+    for (const auto& change : changesBeingDelivered)
+        deliver (change);
+
+    changesBeingDelivered.clear();
+}
+
+void HushmoorAAXProcessor::deliver (ProcessorChange change)
+{
+    if (change.kind == ProcessorChange::Kind::other)
+    {
+        ++m_ChangeCount;
+        return;
+    }
+
+    const auto* parameterID = getParameterID (change.index);
+
+    if (parameterID == nullptr)
+        return;
+
+    switch (change.kind)
+    {
+        case ProcessorChange::Kind::value:
+            SetParameterNormalizedValue (parameterID, static_cast<double> (processor->getParameter (change.index)));
+            break;
+
+        case ProcessorChange::Kind::gestureBegin:  TouchParameter (parameterID);    break;
+        case ProcessorChange::Kind::gestureEnd:    ReleaseParameter (parameterID);  break;
+        case ProcessorChange::Kind::other:         break;
+    }
 }
 
 juce::Optional<juce::AudioPlayHead::PositionInfo> HushmoorAAXProcessor::getPosition() const

@@ -7,6 +7,7 @@
 #include <juce_audio_processors/juce_audio_processors.h>
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,12 @@ namespace hushmoor::aax
 
     Threads: the process callback runs on the host's audio thread and takes only the
     processor's callback lock; preparation takes the same lock around the layout change
-    and prepareToPlay. Everything else runs on the host's calling thread.
+    and prepareToPlay. The host's own calls run on its thread, and only they touch the
+    published parameters, the chunks and the host's interfaces. The processor's own
+    changes made elsewhere (the editor, on the plug-in's message thread) are queued under
+    a small lock of their own and delivered on the host's thread: from TimerWakeup and
+    before the chunk operations. Changes the processor makes inside a host call (a
+    restored state selecting its program) are delivered at once.
 
     The object is reference counted: Create() hands it to the host, whose last Release
     deletes it.
@@ -48,6 +54,8 @@ public:
     int getProcessorIndex (const char* parameterID) const noexcept;
 
     //==============================================================================
+    /** Publishes the processor's current values (the master bypass keeps its last value
+        across a new Initialize) and prepares the processor at the host's current rate. */
     AAX_ResultCode EffectInit() override;
 
     AAX_ResultCode GetParameterName (const char* parameterID, AAX_IString* name) const override;
@@ -57,6 +65,12 @@ public:
     /** The processor's text for that value, whatever the current one. */
     AAX_ResultCode GetParameterStringFromValue (const char* parameterID, double value, AAX_IString* valueString,
                                                 std::int32_t maxLength) const override;
+    /** Reads every text the processor shows for its parameters ("-37.89 dB", "2.00 ms",
+        "On"); numbers beyond a parameter's range give its end. */
+    AAX_ResultCode GetParameterValueFromString (const char* parameterID, double* value,
+                                                const AAX_IString& valueString) const override;
+    /** The processor's value within 0 to 1; for one that is no number, the value the
+        host was last given. */
     AAX_ResultCode GetParameterNormalizedValue (const char* parameterID, double* value) const override;
     /** Asks the host to take the value and gives it to the processor at once, kept within 0 to 1. */
     AAX_ResultCode SetParameterNormalizedValue (const char* parameterID, double value) override;
@@ -76,6 +90,12 @@ public:
     AAX_ResultCode GetChunk (std::uint32_t chunkID, AAX_SPlugInChunk* chunk) const override;
     /** Restores through the processor's own state code, which ignores what it cannot read. */
     AAX_ResultCode SetChunk (std::uint32_t chunkID, const AAX_SPlugInChunk* chunk) override;
+    AAX_ResultCode CompareActiveChunk (const AAX_SPlugInChunk* chunk, AAX_CBoolean* isEqual) const override;
+
+    /** The host's periodic call on its own thread: delivers the processor's queued changes. */
+    AAX_ResultCode TimerWakeup() override;
+    /** Hands the host the processor's changes made outside its calls (by the editor). */
+    void deliverQueuedChanges();
 
     /** Host blocks longer than this are processed in slices of it. */
     static constexpr int maxBlockSize = 1024;
@@ -84,15 +104,27 @@ private:
     HushmoorAAXProcessor();
 
     const char* getParameterID (int processorIndex) const noexcept;
-    void addParameters();
+    AAX_ResultCode addParameters();
     /** Takes the host's channel formats, sample rate and mode; prepares the processor when
-        it was not yet, or when its layout changed. */
-    AAX_ResultCode prepare();
+        asked to, when it was not yet, or when its layout or rate changed. */
+    AAX_ResultCode prepare (bool always);
     void process (const ProcessContext& context) noexcept;
     void processSlice (float* const* inputs, float* const* outputs, int numIn, int numOut,
                        int start, int numSamples, bool bypassed) noexcept;
     /** Sets the processor parameter to a host value, kept within 0 to 1; not-a-number is ignored. */
     void giveToProcessor (int index, double value);
+
+    /** A change the processor reported: a value, a gesture's start or end, or anything else. */
+    struct ProcessorChange
+    {
+        enum class Kind : std::uint8_t { value, gestureBegin, gestureEnd, other };
+        Kind kind;
+        int index;
+    };
+
+    /** Delivers the change now when it comes from inside a host call, else queues it. */
+    void onProcessorChange (ProcessorChange change);
+    void deliver (ProcessorChange change);
 
     // juce::AudioProcessorListener
     void audioProcessorParameterChanged (juce::AudioProcessor*, int index, float value) override;
@@ -113,11 +145,18 @@ private:
     std::int32_t stateChunkIndex = 0;
     mutable std::uint32_t lastStateChunkSize = 0;
     bool bypassPacketRegistered = false;
+    bool masterBypass = false;              // the host's last value, kept for the next Initialize
+
+    std::mutex queueLock;
+    std::vector<ProcessorChange> queuedChanges, changesBeingDelivered;
+    bool delivering = false;                // host thread only
 
     double sampleRate = 44100.0;
+    double preparedRate = 0.0;
     juce::AudioBuffer<float> scratch;       // inputs without an output (two in, one out)
     juce::MidiBuffer midiEvents;
     bool prepared = false;                  // changed under the callback lock
+    bool audioHasRun = false;               // audio thread, and preparation under the lock
 
     JUCE_DECLARE_NON_COPYABLE (HushmoorAAXProcessor)
 };

@@ -34,12 +34,22 @@ bool EditorHostComponent::attachToHostWindow (void* nativeParent)
     if (editor == nullptr || nativeParent == nullptr)
         return false;
 
+    // The framework keeps an existing window when asked for one of the same style: a
+    // new parent needs a new one.
+    detachFromHostWindow();
+
     // Created directly as a child of the host's window, without decoration.
     setVisible (false);
     addToDesktop (0, nativeParent);
     setTopLeftPosition (0, 0);
     setVisible (true);
     return isOnDesktop();
+}
+
+void EditorHostComponent::detachFromHostWindow()
+{
+    if (isOnDesktop())
+        removeFromDesktop();
 }
 
 bool EditorHostComponent::canOpenWindows()

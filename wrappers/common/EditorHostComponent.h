@@ -25,8 +25,11 @@ public:
 
     bool hasEditor() const noexcept                  { return editor != nullptr; }
 
-    /** Puts the component into the host's native window (an X11 window id on Linux). */
+    /** Puts the component into the host's native window (an X11 window id on Linux),
+        taking it out of the one it was in. */
     bool attachToHostWindow (void* nativeParent);
+    /** Takes the component out of the host's window, if it is in one. */
+    void detachFromHostWindow();
 
     /** False when there is no display to put a window on (then attaching would fail
         inside the windowing code). Message thread (or under its lock) only. */

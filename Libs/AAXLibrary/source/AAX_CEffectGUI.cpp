@@ -25,7 +25,11 @@ AAX_ResultCode AAX_CEffectGUI::Initialize (IACFUnknown* host)
 {
     return AAX_Guarded ([&]
     {
-        // A second Initialize starts afresh instead of leaking the first one's wrappers.
+        // A second Initialize starts afresh. The subclass's view may show the first one's
+        // effect, so it goes (through Uninitialize) before that effect is let go.
+        if (m_Controller != nullptr)
+            Uninitialize();
+
         ReleaseHostObjects();
         m_Controller = std::make_unique<AAX_VController> (host);
 

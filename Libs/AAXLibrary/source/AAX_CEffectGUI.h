@@ -17,8 +17,9 @@ class AAX_IViewContainer;
     build its view contents; SetViewContainer wraps the host window, has the subclass attach
     the view to it, and pushes every parameter identifier to ParameterUpdated.
 
-    The object owns its wrappers: a second Initialize, a new or cleared view container and
-    destruction free the ones they replace. No exception leaves a host operation.
+    The object owns its wrappers: a second Initialize (which runs Uninitialize first), a new
+    or cleared view container and destruction free the ones they replace. No exception
+    leaves a host operation.
 */
 class AAX_CEffectGUI : public AAX_IEffectGUI
 {

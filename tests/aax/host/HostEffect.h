@@ -44,6 +44,8 @@ namespace fakehost
         /** Whether the host answers set-value requests (at once) or leaves them pending. */
         void AnswerAutomation (bool shouldAnswer);
 
+        /** The host's periodic call on its main thread. */
+        ACFRESULT TimerWakeup()                                 { return m_Effect->TimerWakeup(); }
         /** GenerateCoefficients, then the posted packets into their data ports. */
         ACFRESULT GenerateCoefficients();
         /** The bytes a data port holds for the next process call. */

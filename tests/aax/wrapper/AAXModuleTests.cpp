@@ -251,23 +251,29 @@ TEST_F (AAXModule, CoefficientsPostTheMasterBypassPacket)
 
 TEST_F (AAXModule, AudioMatchesTheVst3BuildBitForBit)
 {
+    // The demo, and the gate switched off before the first block: values a host gives
+    // after Initialize take effect without a fade, as in the other formats.
+    const float gateOff[5] { 0.0f, 0.0f, 0.35f, 0.2f, 0.4f };
+
+    for (const auto* values : { &hushmoor::test::demoValues, &gateOff })
     for (const int channels : { 2, 1 })
     {
         SCOPED_TRACE (channels);
+        SCOPED_TRACE ((*values)[0]);
         std::vector<float> left, right;
         hushmoor::test::makeDemoSignal (left, right, 48000 * 2, 48000.0);
         const auto input = left;
         auto vst3Left = left, vst3Right = right;
         std::vector<std::vector<float>*> vst3Channels { &vst3Left, &vst3Right };
         vst3Channels.resize (static_cast<size_t> (channels));
-        ASSERT_EQ (hushmoor::test::processThroughVst3 (juce::File (VST3_BINARY_PATH), hushmoor::test::demoValues,
+        ASSERT_EQ (hushmoor::test::processThroughVst3 (juce::File (VST3_BINARY_PATH), *values,
                                                        vst3Channels, 48000.0, 512), "");
 
         Instance plugin (channels, channels);
         ASSERT_EQ (plugin.initialised, AAX_SUCCESS);
 
         for (int k = 0; k < 5; ++k)
-            plugin.effect.SetParameter (std::to_string (k), hushmoor::test::demoValues[k]);
+            plugin.effect.SetParameter (std::to_string (k), (*values)[k]);
 
         plugin.effect.GenerateCoefficients();
         std::vector<float> outLeft (left.size()), outRight (right.size());
@@ -286,7 +292,26 @@ TEST_F (AAXModule, AudioMatchesTheVst3BuildBitForBit)
             EXPECT_EQ (std::memcmp (outRight.data(), vst3Right.data(), right.size() * sizeof (float)), 0);
         }
 
-        EXPECT_NE (outLeft, input) << "the gate worked";
+        EXPECT_EQ (outLeft != input, (*values)[0] > 0.0f) << "the gate worked, or was off";
+
+        // Once audio has run, switching crossfades over 2048 samples at 48 kHz.
+        plugin.effect.SetParameter ("0", (*values)[0] > 0.0f ? 0.0 : 1.0);
+        std::vector<float> fadeLeft (left.begin(), left.begin() + 4096), fadeRight (right.begin(), right.begin() + 4096);
+        float* fade[] { fadeLeft.data(), fadeRight.data() };
+        plugin.effect.Process (fade, fade, 4096);
+        const auto differs = [&] (size_t from, size_t to)
+        {
+            return ! std::equal (left.begin() + static_cast<std::ptrdiff_t> (from), left.begin() + static_cast<std::ptrdiff_t> (to),
+                                 fadeLeft.begin() + static_cast<std::ptrdiff_t> (from));
+        };
+        EXPECT_TRUE (differs (1, 2048)) << "a fade, not a jump";
+
+        if ((*values)[0] > 0.0f)
+        {
+            EXPECT_FALSE (differs (2049, 4096)) << "dry after the fade";
+        }
+
+        plugin.effect.SetParameter ("0", (*values)[0]);
 
         // With the master bypass engaged the signal passes untouched, one block of 3000 in slices.
         plugin.effect.SetParameter ("MasterBypassID", 1.0);
@@ -295,6 +320,27 @@ TEST_F (AAXModule, AudioMatchesTheVst3BuildBitForBit)
         float* out[] { outLeft.data(), outRight.data() };
         plugin.effect.Process (in, out, 3000);
         EXPECT_TRUE (std::equal (left.begin(), left.begin() + 3000, outLeft.begin()));
+    }
+}
+
+TEST_F (AAXModule, OneInputOnTwoOutputsCarriesItOnBothWhetherBypassedOrNot)
+{
+    Instance plugin (1, 2);
+    ASSERT_EQ (plugin.initialised, AAX_SUCCESS);
+    std::vector<float> left, right;
+    hushmoor::test::makeDemoSignal (left, right, 4096, 48000.0);
+
+    for (const double bypass : { 0.0, 1.0 })
+    {
+        plugin.effect.SetParameter ("MasterBypassID", bypass);
+        plugin.effect.GenerateCoefficients();
+        std::vector<float> outLeft (left.size(), 7.0f), outRight (left.size(), 7.0f);
+        float* in[] { left.data() };
+        float* out[] { outLeft.data(), outRight.data() };
+        plugin.effect.Process (in, out, static_cast<int> (left.size()));
+
+        EXPECT_EQ (outRight, outLeft) << bypass;
+        EXPECT_EQ (outLeft == left, bypass > 0.0) << bypass;
     }
 }
 
@@ -341,12 +387,11 @@ TEST_F (AAXModule, BothChunksRestoreIntoASecondInstance)
 TEST_F (AAXModule, AStateWithValuesTheHostCannotHoldLeavesHostAndProcessorAgreeing)
 {
     // The host's values lie within 0 to 1: the processor takes the host's value for one
-    // outside it. Not a number cannot be published: the processor keeps it, the host its
-    // last value. Either zero is the other.
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    struct Case { const char* text; float processor; float published; };
+    // outside it. Not a number cannot be published: the processor keeps it, and the host
+    // is answered with its last value. Either zero is the other.
+    struct Case { const char* text; float read; float published; };
     const Case cases[] { { "-0", -0.0f, 0.0f }, { "1.5", 1.0f, 1.0f }, { "inf", 1.0f, 1.0f },
-                         { "-inf", 0.0f, 0.0f }, { "nan", nan, 0.25f } };
+                         { "-inf", 0.0f, 0.0f }, { "nan", 0.25f, 0.25f } };
 
     for (const auto& c : cases)
     {
@@ -361,13 +406,13 @@ TEST_F (AAXModule, AStateWithValuesTheHostCannotHoldLeavesHostAndProcessorAgreei
         body.insert (body.end(), text.begin(), text.end());
         ASSERT_EQ (plugin.effect.SetChunk (juceChunk, recordWithBody (juceChunk, body)), AAX_SUCCESS) << c.text;
 
-        // The host asks the processor; the library holds what was published.
+        // What the host reads, and what the library holds as published.
         const auto held = static_cast<float> (plugin.effect.ParameterValue ("2"));
         AAX_IParameter* parameter = nullptr;
         float published = -1.0f;
         ASSERT_EQ (plugin.effect.Effect().GetParameter ("2", &parameter), AAX_SUCCESS);
         ASSERT_TRUE (parameter != nullptr && parameter->GetValueAsFloat (&published));
-        EXPECT_EQ (std::memcmp (&held, &c.processor, sizeof held), 0) << c.text << ": " << held;
+        EXPECT_EQ (std::memcmp (&held, &c.read, sizeof held), 0) << c.text << ": " << held;
         EXPECT_EQ (published, c.published) << c.text;
     }
 }

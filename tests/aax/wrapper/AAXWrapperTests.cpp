@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 using namespace fakehost;
 
 namespace
@@ -42,6 +44,36 @@ namespace
             return dynamic_cast<hushmoor::aax::HushmoorAAXProcessor&> (plugin.Effect()).getProcessor();
         }
 
+        /** The value the library holds as published to the host. */
+        float published (const char* id)
+        {
+            AAX_IParameter* parameter = nullptr;
+            float value = -1.0f;
+            bool on = false;
+
+            if (plugin.Effect().GetParameter (id, &parameter) == AAX_SUCCESS && parameter != nullptr
+                 && ! parameter->GetValueAsFloat (&value) && parameter->GetValueAsBool (&on))
+                value = on ? 1.0f : 0.0f;
+
+            return value;
+        }
+
+        std::int32_t bypassPort() const
+        {
+            std::int32_t v = -1;
+            std::memcpy (&v, plugin.Port (3).data(), sizeof v);
+            return v;
+        }
+
+        /** Whether a block of steady input comes out untouched. */
+        bool passesUntouched()
+        {
+            std::vector<float> left (256, 0.01f), right (256, -0.01f);
+            float* channels[] { left.data(), right.data() };
+            plugin.Process (channels, channels, 256);
+            return left == std::vector<float> (256, 0.01f) && right == std::vector<float> (256, -0.01f);
+        }
+
         HostLog log;
         HostEffect plugin;
         ACFRESULT initialised;
@@ -53,13 +85,16 @@ TEST_F (AAXWrapper, TheProcessorsOwnChangesReachTheHostThroughItsAutomation)
     ASSERT_EQ (initialised, AAX_SUCCESS);
     log.Clear();
 
-    // An edit in the editor: a gesture around a notified change.
+    // An edit in the editor (outside any host call): a gesture around a notified change.
+    // The host hears of it on its own thread, at its next periodic call.
     JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE ("-Wdeprecated-declarations")
     processor().beginParameterChangeGesture (3);
     processor().setParameterNotifyingHost (3, 0.5f);
     processor().endParameterChangeGesture (3);
     JUCE_END_IGNORE_WARNINGS_GCC_LIKE
 
+    EXPECT_TRUE (log.OperationsOn ("automation").empty());
+    plugin.TimerWakeup();
     EXPECT_EQ (log.OperationsOn ("automation"), (std::vector<std::string> {
         "PostTouchRequest(\"3\")",
         "PostTouchRequest(\"3\")", "PostSetValueRequest(\"3\", 0.500000)", "PostCurrentValue(\"3\", 0.500000)",
@@ -70,6 +105,7 @@ TEST_F (AAXWrapper, TheProcessorsOwnChangesReachTheHostThroughItsAutomation)
     // A program change tells the host all five values; any other change is counted.
     log.Clear();
     processor().setCurrentProgram (5);
+    plugin.TimerWakeup();
     for (const auto* request : { "(\"0\", 1.000000)", "(\"1\", 0.000000)", "(\"2\", 0.000000)", "(\"3\", 0.134000)",
                                  "(\"4\", 0.367000)" })
         EXPECT_EQ (log.Count (std::string ("automation.PostSetValueRequest") + request), 1u) << request;
@@ -79,6 +115,7 @@ TEST_F (AAXWrapper, TheProcessorsOwnChangesReachTheHostThroughItsAutomation)
     std::int32_t before = 0, after = 0;
     plugin.Effect().GetNumberOfChanges (&before);
     processor().updateHostDisplay();
+    plugin.TimerWakeup();
     plugin.Effect().GetNumberOfChanges (&after);
     EXPECT_EQ (after, before + 1);
 }
@@ -103,4 +140,136 @@ TEST_F (AAXWrapper, TheAudioPathAllocatesNothing)
     }
 
     EXPECT_EQ (hushmoor::test::allocationsOnThisThread(), allocationsBefore);
+}
+
+TEST_F (AAXWrapper, InitialisedAgainItKeepsItsValuesAndBypassAndTakesTheNewRate)
+{
+    ASSERT_EQ (initialised, AAX_SUCCESS);
+    plugin.SetParameter ("2", 0.9);
+
+    for (const float rate : { 96000.0f, 44100.0f })
+    {
+        SCOPED_TRACE (rate);
+
+        // The bypass engaged and posted; then released with no coefficients asked for, so
+        // the port still holds the engaged value when the host re-initialises.
+        plugin.SetParameter ("MasterBypassID", 1.0);
+        plugin.GenerateCoefficients();
+        const bool engaged = rate > 48000.0f;
+
+        if (! engaged)
+            plugin.SetParameter ("MasterBypassID", 0.0);
+
+        ASSERT_EQ (plugin.Uninitialize(), AAX_SUCCESS);
+        plugin.Context().controller.state.sampleRate = rate;
+        ASSERT_EQ (plugin.Initialize(), AAX_SUCCESS);
+
+        EXPECT_EQ (published ("2"), 0.9f);
+        EXPECT_EQ (published ("MasterBypassID"), engaged ? 1.0f : 0.0f);
+        EXPECT_EQ (bypassPort(), engaged ? 1 : 0);
+        EXPECT_EQ (passesUntouched(), engaged) << "the bypass the host sees is the one the audio has";
+        EXPECT_EQ (const_cast<NoiseGate&> (processor().getGate()).getSampleRate(), rate);
+
+        // What the host saves now holds the value.
+        HostEffect other (Registered::effect(), plugin.Component(), log);
+        ASSERT_EQ (other.Initialize(), AAX_SUCCESS);
+        ASSERT_EQ (other.SetChunk (0x656C636B, plugin.GetChunk (0x656C636B)), AAX_SUCCESS);
+        EXPECT_EQ (other.ParameterValue ("2"), 0.9f);
+    }
+}
+
+TEST_F (AAXWrapper, ReadsBackEveryTextItShows)
+{
+    ASSERT_EQ (initialised, AAX_SUCCESS);
+    auto& e = plugin.Effect();
+
+    const auto read = [&e] (const char* id, const char* text, double* value)
+    {
+        return e.GetParameterValueFromString (id, value, AAX_CString (text));
+    };
+
+    // Every text the processor shows, over the whole range (the threshold's steepest part,
+    // where the single-precision gain shows -inf dB, included).
+    for (int index = 0; index < 5; ++index)
+    {
+        const auto id = std::to_string (index);
+
+        for (int step = 0; step <= 400; ++step)
+        {
+            const float v = step <= 100 ? static_cast<float> (step) * 2.0e-6f : static_cast<float> (step - 100) / 300.0f;
+            const auto text = GraviloHushmoorAudioProcessor::getParameterTextForValue (index, v);
+            double value = -1.0;
+            ASSERT_EQ (read (id.c_str(), text.toRawUTF8(), &value), AAX_SUCCESS) << text;
+            ASSERT_EQ (GraviloHushmoorAudioProcessor::getParameterTextForValue (index, static_cast<float> (value)), text);
+            ASSERT_TRUE (value >= 0.0 && value <= 1.0) << text;
+        }
+    }
+
+    // Typed by hand: no unit, other case, beyond the range, more decimals.
+    const struct { const char* id; const char* text; const char* shows; } typed[] {
+        { "2", " -20 ", "-20.00 dB" }, { "2", "-20db", "-20.00 dB" }, { "2", "+5 dB", "0.00 dB" }, { "2", "-oo", "-oo" },
+        { "3", "300 ms", "200.00 ms" }, { "3", "-5", "0.00 ms" }, { "4", "100.421", "100.43 ms" },
+        { "0", "off", "Off" }, { "1", " ON", "On" } };
+
+    for (const auto& t : typed)
+    {
+        double value = -1.0;
+        ASSERT_EQ (read (t.id, t.text, &value), AAX_SUCCESS) << t.text;
+        EXPECT_EQ (GraviloHushmoorAudioProcessor::getParameterTextForValue (std::atoi (t.id), static_cast<float> (value)),
+                   t.shows) << t.text;
+    }
+
+    // Junk is refused and writes nothing; the master bypass keeps the library's own texts.
+    for (const auto* junk : { "", "abc", "12 s", "dB", "nan dB", "--3", "3 dB ms", "1e999", "0x10" })
+    {
+        double value = -1.0;
+        EXPECT_EQ (read ("2", junk, &value), AAX_RESULT_BAD_STRING) << junk;
+        EXPECT_EQ (read ("3", junk, &value), AAX_RESULT_BAD_STRING) << junk;
+        EXPECT_EQ (value, -1.0) << junk;
+    }
+
+    double value = -1.0;
+    EXPECT_EQ (read ("0", "maybe", &value), AAX_RESULT_BAD_STRING);
+    EXPECT_EQ (read ("MasterBypassID", "on", &value), AAX_SUCCESS);
+    EXPECT_EQ (value, 1.0);
+    EXPECT_EQ (read ("MasterBypassID", "On", &value), AAX_RESULT_BAD_STRING);
+}
+
+TEST_F (AAXWrapper, AFailedAllocationWhileInitialisingIsReportedNeverABypassThatCannotReachTheAudio)
+{
+    // Each allocation of an Initialize fails in turn: it either says so, or leaves an
+    // instance whose bypass reaches the audio.
+    int failures = 0;
+
+    for (int n = 1;; ++n)
+    {
+        ASSERT_LT (n, 100000);
+        HostLog sweepLog;
+        HostEffect instance (Registered::effect(), plugin.Component(), sweepLog);
+
+        hushmoor::test::failNewOnThisThread (n);
+        const auto result = instance.Initialize();
+        const bool failedOne = hushmoor::test::newsUntilFailureOnThisThread() == 0;
+        hushmoor::test::failNewOnThisThread (0);
+
+        if (! failedOne)
+        {
+            EXPECT_EQ (result, AAX_SUCCESS);
+            break;
+        }
+
+        if (result != AAX_SUCCESS)
+        {
+            ++failures;
+            continue;
+        }
+
+        instance.SetParameter ("MasterBypassID", 1.0);
+        instance.GenerateCoefficients();
+        std::int32_t port = -1;
+        std::memcpy (&port, instance.Port (3).data(), sizeof port);
+        EXPECT_EQ (port, 1) << "allocation " << n;
+    }
+
+    EXPECT_GT (failures, 0);
 }
