@@ -29,6 +29,12 @@ namespace fakehost
         m_GUI->Release();
     }
 
+    ACFRESULT HostGUI::Initialize (HostEffect& instance)
+    {
+        m_Context.effect = &instance.Effect();
+        return m_Initialized = m_GUI->Initialize (m_Context.Unknown());
+    }
+
     ACFRESULT HostGUI::Attach (void* nativeWindow, std::int32_t type)
     {
         m_Context.viewContainer.state.view = nativeWindow;

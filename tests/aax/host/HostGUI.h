@@ -26,6 +26,8 @@ namespace fakehost
         FakeEffectHost& Context() noexcept                { return m_Context; }
         ACFRESULT Initialized() const noexcept            { return m_Initialized; }
 
+        /** Initialize again, now handing over that instance's effect parameters. */
+        ACFRESULT Initialize (HostEffect& instance);
         /** The view container with that native window and type. */
         ACFRESULT Attach (void* nativeWindow, std::int32_t type = 1);
         ACFRESULT Detach();

@@ -151,6 +151,40 @@ TEST_F (AAXEditor, ComesAndGoesWithItsContainerAndItsInstance)
     EXPECT_EQ (window.waitForChildren (0), 0u);
 }
 
+TEST_F (AAXEditor, ShowsTheEffectAndLivesInTheWindowItWasGivenLast)
+{
+    hushmoor::test::HostWindow otherWindow;
+    ASSERT_TRUE (otherWindow.isOpen());
+    const auto& registered = Session::registered();
+    HostLog log;
+    auto first = std::make_unique<HostEffect> (registered, *registered.FindComponent (2, 2), log);
+    HostEffect second (registered, *registered.FindComponent (2, 2), log);
+    ASSERT_EQ (first->Initialize(), AAX_SUCCESS);
+    ASSERT_EQ (second.Initialize(), AAX_SUCCESS);
+    second.SetParameter ("2", 1.0);
+
+    HostGUI gui (registered, *first, log);
+    ASSERT_EQ (gui.Attach (window.handle()), AAX_SUCCESS);
+    ASSERT_EQ (window.waitForChildren (1), 1u);
+
+    // A new container without a null in between: the editor moves into its window.
+    ASSERT_EQ (gui.Attach (otherWindow.handle()), AAX_SUCCESS);
+    EXPECT_EQ (otherWindow.waitForChildren (1), 1u);
+    EXPECT_EQ (window.waitForChildren (0), 0u);
+    const auto closed = settledPixels (otherWindow);
+
+    // Initialised again with the second effect, after which the first goes: the editor
+    // shows the second effect's open threshold, in the same window, and follows it.
+    ASSERT_EQ (gui.Initialize (second), AAX_SUCCESS);
+    first.reset();
+    EXPECT_EQ (otherWindow.waitForChildren (1), 1u);
+    const auto open = pixelsOnceChangedFrom (otherWindow, closed);
+    EXPECT_NE (open, closed);
+
+    second.SetParameter ("2", 0.0);
+    EXPECT_EQ (pixelsOnceChangedFrom (otherWindow, open), closed);
+}
+
 TEST_F (AAXEditor, LeavesNothingOfTheModuleAliveOnceClosed)
 {
     {
