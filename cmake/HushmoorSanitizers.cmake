@@ -6,10 +6,14 @@
 # Configure it as a Debug build, so that the framework's assertions are on: it is
 # optimised a little all the same (-O1), or the fuzzers would crawl.
 
-# A plug-in module refuses unresolved symbols at link time, but in the sanitizer build
+#
+# The ThreadSanitizer build (HUSHMOOR_THREAD_SANITIZER=ON, clang only, its own tree): the
+# same, with ThreadSanitizer instead, for the tests that run threads against each other.
+
+# A plug-in module refuses unresolved symbols at link time, but in the sanitizer builds
 # the sanitizer runtime lives in the executable that loads the module: let them wait.
 function(hushmoor_sanitizer_module target)
-    if(HUSHMOOR_BUILD_FUZZERS AND TARGET ${target})
+    if((HUSHMOOR_BUILD_FUZZERS OR HUSHMOOR_THREAD_SANITIZER) AND TARGET ${target})
         get_target_property(options ${target} LINK_OPTIONS)
         if(options)
             list(REMOVE_ITEM options -Wl,--no-undefined)
@@ -17,6 +21,21 @@ function(hushmoor_sanitizer_module target)
         endif()
     endif()
 endfunction()
+
+if(HUSHMOOR_THREAD_SANITIZER)
+    if(HUSHMOOR_BUILD_FUZZERS OR NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "HUSHMOOR_THREAD_SANITIZER needs clang and a build tree of its own")
+    endif()
+
+    add_compile_options(-fsanitize=thread -fno-omit-frame-pointer -O1 -fdebug-prefix-map=${CMAKE_SOURCE_DIR}=.)
+    add_link_options(-fsanitize=thread)
+
+    if(TARGET juce_recommended_config_flags)
+        set_property(TARGET juce_recommended_config_flags PROPERTY INTERFACE_COMPILE_OPTIONS -g -O1)
+    endif()
+
+    return()
+endif()
 
 if(NOT HUSHMOOR_BUILD_FUZZERS)
     return()

@@ -93,6 +93,7 @@ HushmoorAAXProcessor::HushmoorAAXProcessor()
 
     queuedChanges.reserve (64);
     changesBeingDelivered.reserve (64);
+    gesturesLeftOut.assign (static_cast<size_t> (std::max (0, processor->getNumParameters())), 0);
 
     processor->setPlayHead (this);
     processor->addListener (this);
@@ -696,13 +697,43 @@ void HushmoorAAXProcessor::onProcessorChange (ProcessorChange change)
         return;
     }
 
+    using Kind = ProcessorChange::Kind;
     const std::lock_guard<std::mutex> lock (queueLock);
+    const bool isGesture = change.kind == Kind::gestureBegin || change.kind == Kind::gestureEnd;
+    auto* leftOut = change.index >= 0 && static_cast<size_t> (change.index) < gesturesLeftOut.size()
+                  ? &gesturesLeftOut[static_cast<size_t> (change.index)] : nullptr;
+
+    if (change.kind == Kind::gestureEnd && leftOut != nullptr && *leftOut > 0)
+    {
+        --*leftOut;
+        return;
+    }
 
     // A value is delivered as it is then: a run of changes to one parameter needs one.
-    if (change.kind != ProcessorChange::Kind::gestureBegin && change.kind != ProcessorChange::Kind::gestureEnd
-         && ! queuedChanges.empty() && queuedChanges.back().kind == change.kind
-         && queuedChanges.back().index == change.index)
+    const auto isQueued = [this, change] (auto first)
+    {
+        return std::any_of (first, queuedChanges.cend(), [change] (const ProcessorChange& queued)
+        {
+            return queued.kind == change.kind && queued.index == change.index;
+        });
+    };
+
+    if (! isGesture && ! queuedChanges.empty() && isQueued (queuedChanges.cend() - 1))
         return;
+
+    if (queuedChanges.size() >= queueCapacity)
+    {
+        if (change.kind == Kind::gestureBegin && leftOut != nullptr)
+        {
+            ++*leftOut;
+            return;
+        }
+
+        // The end of a gesture whose start is queued still goes in, and so does a value
+        // that is not queued yet: a few more at most.
+        if (! isGesture && isQueued (queuedChanges.cbegin()))
+            return;
+    }
 
     queuedChanges.push_back (change);
 }

@@ -147,8 +147,13 @@ private:
     bool bypassPacketRegistered = false;
     bool masterBypass = false;              // the host's last value, kept for the next Initialize
 
+    /** Beyond this many queued changes, whole gestures are left out and a parameter's value
+        is queued once: a host that takes no changes for long costs no more memory. */
+    static constexpr std::size_t queueCapacity = 1 << 16;
+
     std::mutex queueLock;
     std::vector<ProcessorChange> queuedChanges, changesBeingDelivered;
+    std::vector<int> gesturesLeftOut;       // by processor index, under queueLock
     bool delivering = false;                // host thread only
 
     double sampleRate = 44100.0;

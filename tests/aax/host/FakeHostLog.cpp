@@ -22,9 +22,12 @@ namespace fakehost
         return operations;
     }
 
-    std::size_t HostLog::Count (const std::string& call) const
+    std::size_t HostLog::Count (const std::string& call, bool startingWith) const
     {
-        return static_cast<std::size_t> (std::count (m_Calls.begin(), m_Calls.end(), call));
+        return static_cast<std::size_t> (std::count_if (m_Calls.begin(), m_Calls.end(), [&] (const std::string& c)
+        {
+            return startingWith ? c.rfind (call, 0) == 0 : c == call;
+        }));
     }
 
     std::string HostLog::NameOf (const void* pointer) const

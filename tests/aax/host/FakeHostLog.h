@@ -24,7 +24,8 @@ namespace fakehost
         const std::vector<std::string>& Calls() const noexcept { return m_Calls; }
         /** The calls made on one object, reference counting left out. */
         std::vector<std::string> OperationsOn (const std::string& objectName) const;
-        std::size_t Count (const std::string& call) const;
+        /** How many calls were exactly this one; with startingWith, how many began with it. */
+        std::size_t Count (const std::string& call, bool startingWith = false) const;
         void Clear()                                       { m_Calls.clear(); }
 
         void Name (const void* pointer, std::string name)  { m_Names[pointer] = std::move (name); }

@@ -273,3 +273,33 @@ TEST_F (AAXWrapper, AFailedAllocationWhileInitialisingIsReportedNeverABypassThat
 
     EXPECT_GT (failures, 0);
 }
+
+TEST_F (AAXWrapper, AHostThatTakesNoChangesForLongGetsWholeGesturesAndTheLastValues)
+{
+    ASSERT_EQ (initialised, AAX_SUCCESS);
+    log.Clear();
+
+    // Far more edits than the queue holds, with no host call in between.
+    JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE ("-Wdeprecated-declarations")
+    for (int i = 0; i < 50000; ++i)
+    {
+        processor().beginParameterChangeGesture (3);
+        processor().setParameterNotifyingHost (3, static_cast<float> (i % 100) / 100.0f);
+        processor().setParameterNotifyingHost (4, static_cast<float> (i % 10) / 10.0f);
+        processor().endParameterChangeGesture (3);
+    }
+
+    processor().setParameterNotifyingHost (2, 0.7f);
+    JUCE_END_IGNORE_WARNINGS_GCC_LIKE
+
+    plugin.TimerWakeup();
+    const auto touches = log.Count ("automation.PostTouchRequest(\"3\")");
+    const auto sets = log.Count ("automation.PostSetValueRequest(\"3\"", true);
+
+    EXPECT_EQ (log.Count ("automation.PostReleaseRequest(\"3\")"), touches) << "every gesture ends";
+    EXPECT_GT (touches, sets);
+    EXPECT_LT (touches, 50000u) << "the queue was full";
+
+    for (const auto* id : { "2", "3", "4" })
+        EXPECT_EQ (published (id), processor().getParameter (std::atoi (id))) << id;
+}
