@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <memory>
+#include <stdexcept>
 
 using namespace fakehost;
 using Calls = std::vector<std::string>;
@@ -37,6 +38,19 @@ namespace
         EXPECT_TRUE (limit < 0 ? parameter.GetValueString (&text) : parameter.GetValueString (limit, &text));
         return text.Get();
     }
+
+    /** A parameter whose registration with the automation delegate fails. */
+    class UnregistrableParameter final : public AAX_CParameter<float>
+    {
+    public:
+        UnregistrableParameter()
+            : AAX_CParameter<float> ("0", AAX_CString ("threshold"), 0.5f, AAX_CLinearTaperDelegate<float, 0> (0.0f, 1.0f),
+                                     AAX_CNumberDisplayDelegate<float, 3u, 0u>(), true)
+        {
+        }
+
+        void SetAutomationDelegate (AAX_IAutomationDelegate*) override    { throw std::runtime_error ("refused"); }
+    };
 
     class Parameters : public ::testing::Test
     {
@@ -246,4 +260,19 @@ TEST_F (Parameters, ManagerOwnsFindsAndAttachesTheDelegate)
     EXPECT_EQ (log.OperationsOn ("automation"), (Calls {
         "RegisterParameter(\"1\")", "RegisterParameter(\"MasterBypassID\")",
         "UnregisterParameter(\"1\")", "UnregisterParameter(\"MasterBypassID\")" }));
+}
+
+TEST_F (Parameters, AParameterTheManagerCannotAttachStaysTheCallersAndLeavesNoTrace)
+{
+    AAX_CParameterManager manager;
+    manager.Initialize (automation.get());
+    auto refused = std::make_unique<UnregistrableParameter>();
+    EXPECT_THROW (manager.AddParameter (refused.get()), std::runtime_error);
+    refused.reset();
+
+    EXPECT_EQ (manager.NumParameters(), 0);
+    EXPECT_EQ (manager.GetParameterByID ("0"), nullptr);
+    manager.AddParameter (MakeFloat ("0").release());
+    EXPECT_EQ (manager.GetParameterIndex ("0"), 0);
+    EXPECT_NE (manager.GetParameterByID ("0"), nullptr);
 }
