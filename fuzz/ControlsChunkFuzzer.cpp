@@ -62,7 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
     Record written (0);
     const auto body = WriteBack (parser, written);
     const auto& values = parser.GetValues();
-    check (values.empty() || body.size() <= size, "the items written take no more room than they were read from");
+    // Written back, a last item gets the padding that the body it was read from may lack.
+    check (values.empty() || body.size() <= ((size + 3) & ~std::size_t { 3 }),
+           "the items written take no more room than they were read from");
 
     bool allKnown = true;
 

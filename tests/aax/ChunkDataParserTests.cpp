@@ -62,8 +62,8 @@ namespace
         'l', '_', 'k', 0,       0, 0, 0, 7,
     };
 
-    /** Where each item of everyKind ends. */
-    const std::vector<std::size_t> everyKindItemEnds { 12, 24, 36, 44, 56, 68, 72, 80 };
+    /** Where each item of everyKind ends, without the padding after its value. */
+    const std::vector<std::size_t> everyKindItemEnds { 12, 24, 36, 42, 55, 65, 72, 80 };
 
     class ChunkDataParser : public ::testing::Test
     {
@@ -166,6 +166,25 @@ TEST_F (ChunkDataParser, ABodyIsNeverReadPastItsEnd)
         Record record (row.body, row.dataSize);
         parser.LoadChunk (record.Get());
         EXPECT_TRUE (parser.GetValues().empty()) << row.dataSize;
+    }
+
+    // A last item whose value fits is kept although the padding after it is missing.
+    const struct { Bytes body; std::int32_t type; const char* name; std::int64_t bits; const char* text; } unpadded[] {
+        { { 1, 1, 1, 1, 'r', '_', 'n', 0, 'x', 'y', 0 }, 5, "n", 0, "xy" },
+        { { 1, 1, 1, 1, 's', '_', 'h', 0, 0x80, 0x01 }, 4, "h", 0x8001, "" },
+        { { 1, 1, 1, 1, 'q', '_', 'u', 'v', 'w', 0 }, 0, "uvw", 0, "" },
+    };
+
+    for (const auto& row : unpadded)
+    {
+        Record record (row.body);
+        parser.LoadChunk (record.Get());
+        ASSERT_EQ (parser.GetValues().size(), 1u) << row.name;
+        const auto& value = parser.GetValues().front();
+        EXPECT_EQ (value.m_Type, row.type) << row.name;
+        EXPECT_STREQ (value.m_Name.Get(), row.name);
+        EXPECT_EQ (value.m_NumericBits, row.bits) << row.name;
+        EXPECT_STREQ (value.m_StringValue.Get(), row.text) << row.name;
     }
 
     parser.LoadChunk (nullptr);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 using namespace fakehost;
@@ -250,6 +251,31 @@ TEST (DescriptionWrappers, HostObjectsWithoutSecondVersionsAnswerNotImplemented)
     }
 
     EXPECT_EQ (host.OutstandingReferences(), 0);
+}
+
+TEST (DescriptionWrappers, TheSecondVersionIsQueriedBeforeTheFactoryIsReleased)
+{
+    HostLog log;
+    FakeComponentFactory host (log);
+    AAX_VCollection collection (host.Unknown());
+    AAX_IEffectDescriptor* effect = nullptr;
+
+    const struct { std::function<void()> make; const char* made; const char* version2; } rows[] {
+        { [&] { effect = collection.NewDescriptor(); }, "effect#1", "IID_IAAXEffectDescriptorV2" },
+        { [&] { effect->NewComponentDescriptor(); }, "component#1", "IID_IAAXComponentDescriptorV2" },
+        { [&] { collection.NewPropertyMap(); }, "map#1", "IID_IAAXPropertyMapV2" },
+    };
+
+    for (const auto& row : rows)
+    {
+        log.Clear();
+        row.make();
+        const auto& calls = log.Calls();
+        ASSERT_GE (calls.size(), 3u) << row.made;
+        EXPECT_EQ (Calls (calls.end() - 3, calls.end()), (Calls {
+            std::string (row.made) + ".QueryInterface(" + row.version2 + ")", std::string (row.made) + ".AddRef()",
+            "host.Release()" })) << row.made;
+    }
 }
 
 TEST (DescriptionWrappers, HostBooleanAnswersPassThroughUnfolded)

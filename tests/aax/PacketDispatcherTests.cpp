@@ -8,6 +8,7 @@
 #include "AAX_CParameterManager.h"
 #include "AAX_VController.h"
 #include "FakeEffectHost.h"
+#include "TestEffect.h"
 
 #include <gtest/gtest.h>
 
@@ -186,6 +187,25 @@ TEST_F (PacketDispatcher, ThePostResultOfThePassIsTheLastOne)
     dispatcher.Initialize (&controller, &effect);
     EXPECT_EQ (dispatcher.Dispatch(), AAX_SUCCESS);
     EXPECT_EQ (Posted().size(), 1u);
+}
+
+TEST_F (PacketDispatcher, ASingleValuePacketCarriesTheParametersOwnType)
+{
+    effect.manager.AddParameter (new testeffect::PlainParameter<std::int32_t> ("int32", -7));
+    effect.manager.AddParameter (new testeffect::PlainParameter<double> ("double", 0.1));
+
+    const struct { const char* parameterID; std::vector<unsigned char> bytes; } rows[] {
+        { "MasterBypassID", BytesOf (std::int32_t { 1 }) }, { "2", BytesOf (0.25f) },
+        { "int32", BytesOf (std::int32_t { -7 }) }, { "double", BytesOf (0.1) },
+    };
+
+    for (const auto& row : rows)
+    {
+        AAX_CPacket packet (1);
+        ASSERT_EQ (dispatcher.GenerateSingleValuePacket (row.parameterID, packet), AAX_SUCCESS) << row.parameterID;
+        const auto* data = static_cast<const unsigned char*> (packet.GetData());
+        EXPECT_EQ (std::vector<unsigned char> (data, data + packet.GetSize()), row.bytes) << row.parameterID;
+    }
 }
 
 TEST_F (PacketDispatcher, RegistrationsWithoutPortOrHandlerAreRefused)

@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <stdexcept>
 
 using namespace fakehost;
 using Calls = std::vector<std::string>;
@@ -37,6 +39,31 @@ namespace
         EXPECT_TRUE (limit < 0 ? parameter.GetValueString (&text) : parameter.GetValueString (limit, &text));
         return text.Get();
     }
+
+    /** Maps 0..1 to itself without clamping; only ConstrainRealValue keeps values in range. */
+    class UnclampedTaper final : public AAX_ITaperDelegate<float>
+    {
+    public:
+        AAX_ITaperDelegate<float>* Clone() const override           { return new UnclampedTaper (*this); }
+        float GetMaximumValue() const override                       { return 1.0f; }
+        float GetMinimumValue() const override                       { return 0.0f; }
+        float ConstrainRealValue (float value) const override        { return std::clamp (value, 0.0f, 1.0f); }
+        float NormalizedToReal (double normalized) const override    { return static_cast<float> (normalized); }
+        double RealToNormalized (float real) const override          { return real; }
+    };
+
+    /** A parameter whose registration with the automation delegate fails. */
+    class UnregistrableParameter final : public AAX_CParameter<float>
+    {
+    public:
+        UnregistrableParameter()
+            : AAX_CParameter<float> ("0", AAX_CString ("threshold"), 0.5f, AAX_CLinearTaperDelegate<float, 0> (0.0f, 1.0f),
+                                     AAX_CNumberDisplayDelegate<float, 3u, 0u>(), true)
+        {
+        }
+
+        void SetAutomationDelegate (AAX_IAutomationDelegate*) override    { throw std::runtime_error ("refused"); }
+    };
 
     class Parameters : public ::testing::Test
     {
@@ -90,6 +117,17 @@ TEST_F (Parameters, WithoutADelegateSetsStoreAtOnceClamped)
 
     EXPECT_TRUE (threshold->SetValueFromString (AAX_CString ("2")));
     EXPECT_EQ (threshold->GetNormalizedValue(), 1.0);
+
+    // The default is clamped by the parameter itself, whatever the taper's conversions do.
+    AAX_CParameter<float> loose ("1", AAX_CString ("loose"), 0.5f, UnclampedTaper(),
+                                 AAX_CNumberDisplayDelegate<float, 3u, 0u>(), true);
+
+    for (const auto& [set, stored] : { std::pair { 1.5, 1.0 }, { -0.5, 0.0 }, { 0.25, 0.25 } })
+    {
+        loose.SetNormalizedDefaultValue (set);
+        EXPECT_EQ (loose.GetNormalizedDefaultValue(), stored) << set;
+        EXPECT_EQ (loose.GetNormalizedValue(), 0.5) << set;
+    }
 }
 
 TEST_F (Parameters, WithADelegateASetOnlyAsksAndTheHostsAnswerStores)
@@ -193,9 +231,12 @@ TEST_F (Parameters, StepsAndShortenedNames)
 
     for (const auto& [limit, name] : { std::pair { 9, "Threshold" }, { -1, "Threshold" }, { 5, "Thrs" }, { 3, "Th" }, { 1, "Th" } })
         EXPECT_STREQ (threshold->ShortenedName (limit).Get(), name) << limit;
+
+    threshold->ClearShortenedNames();
+    EXPECT_STREQ (threshold->ShortenedName (3).Get(), "Threshold");
 }
 
-TEST_F (Parameters, DelegatesOfTheWrongTypeAreIgnored)
+TEST_F (Parameters, ReplacedDelegatesReportTheValueAndWrongTypesAreIgnored)
 {
     const auto threshold = MakeFloat ("0");
     threshold->SetAutomationDelegate (automation.get());
@@ -213,6 +254,18 @@ TEST_F (Parameters, DelegatesOfTheWrongTypeAreIgnored)
     AAX_CLinearTaperDelegate<float, 0> unit (0.0f, 1.0f);
     threshold->SetTaperDelegate (unit, false);
     EXPECT_EQ (ValueText (*threshold), "0.250");
+
+    // A new display makes the host ask for the text again.
+    AAX_CNumberDisplayDelegate<float, 3u, 0u> number;
+    threshold->SetDisplayDelegate (number);
+
+    // A taper change reports the value even when the real value stayed the same.
+    EXPECT_EQ (log.OperationsOn ("automation"), (Calls {
+        "RegisterParameter(\"0\")",
+        "PostTouchRequest(\"0\")", "PostSetValueRequest(\"0\", 0.250000)", "PostCurrentValue(\"0\", 0.250000)",
+        "PostReleaseRequest(\"0\")",
+        "PostCurrentValue(\"0\", 0.250000)",
+        "PostCurrentValue(\"0\", 0.250000)" }));
 }
 
 TEST_F (Parameters, ManagerOwnsFindsAndAttachesTheDelegate)
@@ -246,4 +299,19 @@ TEST_F (Parameters, ManagerOwnsFindsAndAttachesTheDelegate)
     EXPECT_EQ (log.OperationsOn ("automation"), (Calls {
         "RegisterParameter(\"1\")", "RegisterParameter(\"MasterBypassID\")",
         "UnregisterParameter(\"1\")", "UnregisterParameter(\"MasterBypassID\")" }));
+}
+
+TEST_F (Parameters, AParameterTheManagerCannotAttachStaysTheCallersAndLeavesNoTrace)
+{
+    AAX_CParameterManager manager;
+    manager.Initialize (automation.get());
+    auto refused = std::make_unique<UnregistrableParameter>();
+    EXPECT_THROW (manager.AddParameter (refused.get()), std::runtime_error);
+    refused.reset();
+
+    EXPECT_EQ (manager.NumParameters(), 0);
+    EXPECT_EQ (manager.GetParameterByID ("0"), nullptr);
+    manager.AddParameter (MakeFloat ("0").release());
+    EXPECT_EQ (manager.GetParameterIndex ("0"), 0);
+    EXPECT_NE (manager.GetParameterByID ("0"), nullptr);
 }

@@ -204,7 +204,8 @@ void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
     const auto size = static_cast<std::size_t> (chunk->dataSize);
     auto pos = static_cast<std::size_t> (sHeaderSize);
 
-    // An item counts only when every byte of it, padding included, lies inside the body.
+    // An item counts when its value lies inside the body: the zero bytes that would pad the last
+    // value (or the last name, for a tag without a value) to a multiple of 4 may be missing.
     while (pos < size)
     {
         const char* const tag = body + pos;
@@ -214,18 +215,19 @@ void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
             return;
 
         const auto tagLength = static_cast<std::size_t> (tagEnd - tag);
-        auto valuePos = static_cast<std::size_t> (padded (static_cast<std::int64_t> (pos + tagLength + 1)));
-        auto end = valuePos;
+        const auto valuePos = static_cast<std::size_t> (padded (static_cast<std::int64_t> (pos + tagLength + 1)));
+        std::size_t valueBytes = 0;   // what has to lie inside the body
+        std::size_t valueRoom = 0;    // where the next item starts, counted from valuePos
 
         DataValue read;
         read.m_Name = AAX_CString (tagLength >= 2 ? tag + 2 : "");
 
         switch (tag[0])
         {
-            case 'd': read.m_Type = kTypeDouble; end += 8; break;
-            case 'f': read.m_Type = kTypeFloat;  end += 4; break;
-            case 'l': read.m_Type = kTypeInt32;  end += 4; break;
-            case 's': read.m_Type = kTypeInt16;  end += 4; break;
+            case 'd': read.m_Type = kTypeDouble; valueBytes = valueRoom = 8; break;
+            case 'f': read.m_Type = kTypeFloat;  valueBytes = valueRoom = 4; break;
+            case 'l': read.m_Type = kTypeInt32;  valueBytes = valueRoom = 4; break;
+            case 's': read.m_Type = kTypeInt16;  valueBytes = 2; valueRoom = 4; break;
             case 'r':
             {
                 read.m_Type = kTypeString;
@@ -239,13 +241,14 @@ void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
                     return;
 
                 read.m_StringValue = AAX_CString (body + valuePos);
-                end = static_cast<std::size_t> (padded (textEnd + 1 - body));
+                valueBytes = static_cast<std::size_t> (textEnd + 1 - (body + valuePos));
+                valueRoom = static_cast<std::size_t> (padded (static_cast<std::int64_t> (valueBytes)));
                 break;
             }
             default: break;
         }
 
-        if (end > size)
+        if (valueBytes > 0 && valuePos + valueBytes > size)
             return;
 
         switch (read.m_Type)
@@ -258,7 +261,7 @@ void AAX_CChunkDataParser::LoadChunk (const AAX_SPlugInChunk* chunk)
         }
 
         m_DataValues.push_back (std::move (read));
-        pos = end;
+        pos = valuePos + valueRoom;
     }
 }
 

@@ -11,8 +11,9 @@
     01 01 01 01, then per value a two-character tag ('d_', 'l_', 'r_', ...), the NUL-terminated
     name and the value, big-endian, each part aligned to 4 bytes.
 
-    Reading never leaves the body: it stops at the first item that does not fit into
-    dataSize and keeps what came before. Writing fills exactly GetChunkDataSize() bytes.
+    Reading never leaves the body: it stops at the first item whose value does not fit into
+    dataSize and keeps what came before; the padding after the last value may be missing.
+    Writing fills exactly GetChunkDataSize() bytes.
 */
 class AAX_CChunkDataParser
 {

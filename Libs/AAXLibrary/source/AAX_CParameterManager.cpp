@@ -26,11 +26,15 @@ void AAX_CParameterManager::AddParameter (AAX_IParameter* parameter)
     if (parameter == nullptr || GetParameterByID (parameter->Identifier()) != nullptr)
         return;
 
-    // Room first, so that a failed allocation leaves the parameter with its caller.
+    // Whatever can fail comes first, while the parameter is still the caller's: the room in
+    // the array, the map entry made aside, then the delegate. Nothing after it can throw.
     m_Parameters.reserve (m_Parameters.size() + 1);
-    m_ParametersByID.emplace (parameter->Identifier(), parameter);
+    decltype (m_ParametersByID) entry;
+    entry.emplace (parameter->Identifier(), parameter);
     parameter->SetAutomationDelegate (m_AutomationDelegate);
+
     m_Parameters.emplace_back (parameter);
+    m_ParametersByID.insert (entry.extract (entry.begin()));
 }
 
 void AAX_CParameterManager::RemoveAllParameters()

@@ -29,7 +29,8 @@ public:
     std::int32_t NumParameters() const noexcept;
     /**
         Takes ownership and attaches the automation delegate. A null parameter, or one whose
-        identifier is already taken, is not added and stays the caller's.
+        identifier is already taken, is not added and stays the caller's; so does one whose
+        delegate cannot be attached (the exception goes on, the manager is unchanged).
     */
     void AddParameter (AAX_IParameter* parameter);
     /** Deletes every parameter, in index order. */

@@ -10,8 +10,7 @@ namespace
 AAX_VComponentDescriptor::AAX_VComponentDescriptor (IACFUnknown* host) : m_HostUnknown (host)
 {
     ACFCreateHostComponent (host, AAXCompID_AAXComponentDescriptor, IID_IAAXComponentDescriptorV1,
-                            m_HostComponentDescriptor);
-    ACFQueryHostVersion (m_HostComponentDescriptor, IID_IAAXComponentDescriptorV2, m_HostComponentDescriptorV2);
+                            m_HostComponentDescriptor, IID_IAAXComponentDescriptorV2, m_HostComponentDescriptorV2);
 }
 
 AAX_VComponentDescriptor::~AAX_VComponentDescriptor()

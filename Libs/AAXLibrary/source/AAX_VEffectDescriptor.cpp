@@ -2,8 +2,8 @@
 
 AAX_VEffectDescriptor::AAX_VEffectDescriptor (IACFUnknown* host) : m_HostUnknown (host)
 {
-    ACFCreateHostComponent (host, AAXCompID_AAXEffectDescriptor, IID_IAAXEffectDescriptorV1, m_HostEffectDescriptor);
-    ACFQueryHostVersion (m_HostEffectDescriptor, IID_IAAXEffectDescriptorV2, m_HostEffectDescriptorV2);
+    ACFCreateHostComponent (host, AAXCompID_AAXEffectDescriptor, IID_IAAXEffectDescriptorV1, m_HostEffectDescriptor,
+                            IID_IAAXEffectDescriptorV2, m_HostEffectDescriptorV2);
 }
 
 AAX_VEffectDescriptor::~AAX_VEffectDescriptor()

@@ -2,8 +2,8 @@
 
 AAX_VPropertyMap::AAX_VPropertyMap (IACFUnknown* host)
 {
-    ACFCreateHostComponent (host, AAXCompID_AAXPropertyMap, IID_IAAXPropertyMapV1, m_HostPropertyMap);
-    ACFQueryHostVersion (m_HostPropertyMap, IID_IAAXPropertyMapV2, m_HostPropertyMapV2);
+    ACFCreateHostComponent (host, AAXCompID_AAXPropertyMap, IID_IAAXPropertyMapV1, m_HostPropertyMap,
+                            IID_IAAXPropertyMapV2, m_HostPropertyMapV2);
 }
 
 AAX_VPropertyMap::~AAX_VPropertyMap()

@@ -87,26 +87,6 @@ private:
     T* m_Pointer = nullptr;
 };
 
-/**
-    Makes a host component through the factory that the host's unknown offers, writing the
-    interface into the given pointer. The factory query is the only result looked at; a
-    factory that answers success but gives no factory throws through the empty pointer.
-*/
-template <class T>
-void ACFCreateHostComponent (IACFUnknown* host, const _acfUID& componentID, const _acfUID& interfaceID,
-                             ACFPtr<T>& into)
-{
-    if (host == nullptr)
-        return;
-
-    ACFPtr<IACFComponentFactory> factory;
-
-    if (host->QueryInterface (IID_IACFComponentFactory, factory.Out()) != ACF_OK)
-        return;
-
-    factory->CreateComponent (componentID, nullptr, interfaceID, into.Out());
-}
-
 /** Asks a host object for one version of an interface; the result is not looked at. Null asks nothing. */
 template <class To>
 void ACFQueryHostVersion (IACFUnknown* from, const _acfUID& interfaceID, ACFPtr<To>& into)
@@ -120,6 +100,50 @@ template <class From, class To>
 void ACFQueryHostVersion (const ACFPtr<From>& from, const _acfUID& interfaceID, ACFPtr<To>& into)
 {
     ACFQueryHostVersion (static_cast<IACFUnknown*> (from.Get()), interfaceID, into);
+}
+
+namespace ACFDetail
+{
+    /** Creates the component, then runs whileFactoryHeld before the factory is let go. */
+    template <class T, class Then>
+    void CreateHostComponent (IACFUnknown* host, const _acfUID& componentID, const _acfUID& interfaceID,
+                              ACFPtr<T>& into, Then&& whileFactoryHeld)
+    {
+        if (host == nullptr)
+            return;
+
+        ACFPtr<IACFComponentFactory> factory;
+
+        if (host->QueryInterface (IID_IACFComponentFactory, factory.Out()) != ACF_OK)
+            return;
+
+        factory->CreateComponent (componentID, nullptr, interfaceID, into.Out());
+        whileFactoryHeld();
+    }
+}
+
+/**
+    Makes a host component through the factory that the host's unknown offers, writing the
+    interface into the given pointer. The factory query is the only result looked at; a
+    factory that answers success but gives no factory throws through the empty pointer.
+*/
+template <class T>
+void ACFCreateHostComponent (IACFUnknown* host, const _acfUID& componentID, const _acfUID& interfaceID,
+                             ACFPtr<T>& into)
+{
+    ACFDetail::CreateHostComponent (host, componentID, interfaceID, into, [] {});
+}
+
+/**
+    The same for a component with a second interface version: it is asked of the first while
+    the factory is still held, so the whole creation happens under one factory reference.
+*/
+template <class V1, class V2>
+void ACFCreateHostComponent (IACFUnknown* host, const _acfUID& componentID, const _acfUID& version1ID,
+                             ACFPtr<V1>& version1, const _acfUID& version2ID, ACFPtr<V2>& version2)
+{
+    ACFDetail::CreateHostComponent (host, componentID, version1ID, version1,
+                                    [&] { ACFQueryHostVersion (version1, version2ID, version2); });
 }
 
 /**
