@@ -431,21 +431,31 @@ TEST_F (Vst2EndToEnd, TwoHundredOpenCloseCyclesLeaveNoMemoryBehind)
 
 TEST_F (Vst2EndToEnd, StereoAudioMatchesTheVst3BuildBitForBit)
 {
-    std::vector<float> left, right;
-    makeDemoSignal (left, right, 48000 * 2, 48000.0);
-    auto vst3Left = left, vst3Right = right;
-    const auto input = left;
+    // The demo, and the gate switched off from the start.
+    const float gateOff[numParams] { 0.0f, 0.0f, 0.35f, 0.2f, 0.4f };
 
-    ASSERT_EQ (hushmoor::test::processThroughVst3 (juce::File (HUSHMOOR_VST3_BINARY), demoValues,
-                                                   { &vst3Left, &vst3Right }, 48000.0, 512), "");
+    for (const auto* values : { &demoValues, &gateOff })
+    {
+        SCOPED_TRACE ((*values)[0]);
+        std::vector<float> left, right;
+        makeDemoSignal (left, right, 48000 * 2, 48000.0);
+        auto vst3Left = left, vst3Right = right;
+        const auto input = left;
 
-    Vst2Instance plugin;
-    applyDemoValues (plugin);
-    plugin.start (48000.0f, 512);
-    plugin.process (left, right, 512);
-    plugin.stop();
+        ASSERT_EQ (hushmoor::test::processThroughVst3 (juce::File (HUSHMOOR_VST3_BINARY), *values,
+                                                       { &vst3Left, &vst3Right }, 48000.0, 512), "");
 
-    EXPECT_EQ (std::memcmp (left.data(), vst3Left.data(), left.size() * sizeof (float)), 0);
-    EXPECT_EQ (std::memcmp (right.data(), vst3Right.data(), right.size() * sizeof (float)), 0);
-    EXPECT_NE (left, input) << "both builds gated the signal";
+        Vst2Instance plugin;
+
+        for (int k = 0; k < numParams; ++k)
+            plugin.setParameter (k, (*values)[k]);
+
+        plugin.start (48000.0f, 512);
+        plugin.process (left, right, 512);
+        plugin.stop();
+
+        EXPECT_EQ (std::memcmp (left.data(), vst3Left.data(), left.size() * sizeof (float)), 0);
+        EXPECT_EQ (std::memcmp (right.data(), vst3Right.data(), right.size() * sizeof (float)), 0);
+        EXPECT_EQ (left != input, (*values)[0] > 0.0f) << "both builds gated the signal, or neither";
+    }
 }
