@@ -11,8 +11,10 @@ namespace
 {
     constexpr std::uint32_t containerMagic = 0x21324356;
 
-    // Longest reference body read between '&' and ';' ("#x10FFFF" with leading zeros).
-    constexpr std::size_t maxReferenceLength = 32;
+    // The framework reads at most 8 hexadecimal or 12 decimal digits in a reference and
+    // something else beyond: longer ones are refused ("#" and 12 digits is the longest body).
+    constexpr std::size_t maxHexDigits = 8, maxDecimalDigits = 12;
+    constexpr std::size_t maxReferenceLength = 1 + maxDecimalDigits;
 
     std::uint32_t littleEndian32 (const unsigned char* p) noexcept
     {
@@ -57,17 +59,23 @@ namespace
         return true;
     }
 
-    bool isSpace (char c) noexcept  { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-    bool isNameStart (unsigned char c) noexcept
+    /*  Tag and attribute names: the ASCII characters that XML and the framework's reader
+        both allow, whatever the process's locale. A name starts with a letter, '_' or ':'
+        and goes on with those, digits, '-' and '.'. Nothing above 0x7F: the framework
+        never takes U+0080..U+009F and decides the rest by the locale's letter test (an
+        'é' is a letter in C.UTF-8, not in C), so a state with such a name would restore
+        on one machine and not on another. The writer only writes ASCII names. */
+    constexpr bool isNameStart (unsigned char c) noexcept
     {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || c >= 0x80;
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':';
     }
 
-    bool isNameChar (unsigned char c) noexcept
+    constexpr bool isNameChar (unsigned char c) noexcept
     {
         return isNameStart (c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
     }
+
+    bool isSpace (char c) noexcept  { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
     std::string_view trimSpace (std::string_view s) noexcept
     {
@@ -93,7 +101,7 @@ namespace
         const bool hex = body[1] == 'x';
         const auto digits = body.substr (hex ? 2 : 1);
 
-        if (digits.empty())
+        if (digits.empty() || digits.size() > (hex ? maxHexDigits : maxDecimalDigits))
             return {};
 
         std::uint32_t value = 0;
@@ -183,6 +191,14 @@ namespace
 
             rest.remove_prefix (s.size());
             return true;
+        }
+
+        /** Moves to the first occurrence of s (or to the end) and gives the text passed over. */
+        std::string_view upTo (std::string_view s) noexcept
+        {
+            const auto result = rest.substr (0, rest.find (s));
+            rest.remove_prefix (result.size());
+            return result;
         }
 
         /** Skips white space; true when there was some. */
@@ -287,25 +303,31 @@ bool HushmoorStateReader::read (const void* data, int sizeInBytes)
         return false;
     };
 
+    // No byte-order mark: the framework's reader takes one for the first character of the text.
     Scanner scanner (text);
     std::string_view attributeName, rawValue;
 
-    scanner.skip ("\xef\xbb\xbf");
     scanner.skipSpace();
 
     if (scanner.startsWith ("<?xml ") || scanner.startsWith ("<?xml?") || scanner.startsWith ("<?xml\t")
         || scanner.startsWith ("<?xml\r") || scanner.startsWith ("<?xml\n"))
     {
+        // The declaration ends at the first "?>", even one inside quotes, as the framework
+        // reads it: what stands before that must be attributes and nothing else.
         scanner.skip ("<?xml");
+        Scanner declaration (scanner.upTo ("?>"));
+
+        if (! scanner.skip ("?>"))
+            return refuse();
 
         for (;;)
         {
-            const bool spaced = scanner.skipSpace();
+            const bool spaced = declaration.skipSpace();
 
-            if (scanner.skip ("?>"))
+            if (declaration.atEnd())
                 break;
 
-            if (! spaced || ! scanner.attribute (attributeName, rawValue))
+            if (! spaced || ! declaration.attribute (attributeName, rawValue))
                 return refuse();
         }
 

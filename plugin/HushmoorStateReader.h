@@ -8,9 +8,10 @@
 /**
     Reads the processor's saved state: the framework's binary container around one XML
     element with attributes only. It accepts exactly that shape and nothing else: valid
-    UTF-8, an optional byte-order mark and XML declaration, one element (empty, or with
-    nothing but white space before its end tag), unique attribute names, and in values
-    only the five standard entities and character references of 1 to 0x10FFFF.
+    UTF-8, an optional XML declaration, one element (empty, or with nothing but white
+    space before its end tag), unique ASCII attribute names, and in values only the five
+    standard entities and character references of 1 to 0x10FFFF. Everything it accepts,
+    the framework's XML reader accepts too and reads the same way, in any locale.
 
     Anything else, whatever its bytes, is refused in one pass over the input, with memory
     in proportion to it: no framework XML reader is involved.

@@ -464,6 +464,12 @@ namespace
         out.write (text.data(), text.size());
         return out.getMemoryBlock();
     }
+
+    /** What the framework's own reader makes of a container. */
+    std::unique_ptr<juce::XmlElement> frameworkReading (const juce::MemoryBlock& blob)
+    {
+        return juce::AudioProcessor::getXmlFromBinary (blob.getData(), static_cast<int> (blob.getSize()));
+    }
 }
 
 TEST (StateRestoreRules, HostileTextIsRefusedWholeAndChangesNothing)
@@ -478,6 +484,8 @@ TEST (StateRestoreRules, HostileTextIsRefusedWholeAndChangesNothing)
         "<" + tag + " PresetName0=\"&#0;\"/>",                 // references outside 1 .. 0x10FFFF
         "<" + tag + " PresetName0=\"&#x110000;\"/>",
         "<" + tag + " PresetName0=\"&#99999999999999999999;\"/>",
+        "<" + tag + " PresetName0=\"&#x000000041;\"/>",       // longer references than the framework reads
+        "<" + tag + " PresetName0=\"&#0000000000065;\"/>",
         "<" + tag + " PresetName0=\"a<b\"/>",
         "<" + tag + " threshold0=\"abc\"/>",                   // numbers that are no numbers
         "<" + tag + " threshold0=\"1.5x\"/>",
@@ -493,6 +501,8 @@ TEST (StateRestoreRules, HostileTextIsRefusedWholeAndChangesNothing)
         "<" + tag + " a=1/>",
         "<" + tag + "></OTHER>",
         "<?xml version=\"1.0\"?><?pi?><" + tag + "/>",
+        "<?xml version=\"?>\"?><" + tag + "/>",                // the declaration ends at the first "?>"
+        "\xef\xbb\xbf<" + tag + "/>",                          // a byte-order mark is a character to the framework
         "<" + tag.substr (0, 5) + "rezaradadizuzoruza/>",      // the tag differs in case
     };
 
@@ -523,6 +533,7 @@ TEST (StateRestoreRules, NumbersAndNamesReadExactlyWhateverTheirForm)
         { "threshold0=\"0.1000000014901161193847656250000000000001\"", 0.1f, "" },
         { "threshold0='0.5' PresetName0='a&apos;b'",    0.5f,    "a'b" },
         { "PresetName0=\"&#x1F3B5;&#9834;&lt;&gt;&amp;&quot;\"", 0.0f, "\xf0\x9f\x8e\xb5\xe2\x99\xaa<>&\"" },
+        { "PresetName0=\"&#x00000041;&#000000000066;\"",   0.0f,    "AB" },   // the longest references the framework reads
     };
 
     for (const auto& c : cases)
@@ -532,6 +543,55 @@ TEST (StateRestoreRules, NumbersAndNamesReadExactlyWhateverTheirForm)
         ASSERT_TRUE (p.restoreState (blob.getData(), static_cast<int> (blob.getSize()))) << c.attributes;
         EXPECT_EQ (bitsOf (p.getPreset (0).getValue (thresholdParam)), bitsOf (c.threshold)) << c.attributes;
         EXPECT_EQ (p.getProgramName (0), juce::String::fromUTF8 (c.name)) << c.attributes;
+
+        const auto element = frameworkReading (blob);
+        ASSERT_NE (element, nullptr) << c.attributes;
+        EXPECT_EQ (element->getStringAttribute ("PresetName0"), p.getProgramName (0)) << c.attributes;
+    }
+}
+
+TEST (StateRestoreRules, NamesTakeAsciiLettersDigitsAndUnderscoreColonHyphenDotOnly)
+{
+    // An attribute name beside a preset name, with the characters around the set's edges.
+    // frameworkAgrees: the framework's reader, in the C locale the tests run in, says the same.
+    struct Case { const char* name; bool taken; bool frameworkAgrees; };
+    const Case cases[] {
+        { "a", true, true },         { "Z", true, true },         { "_x", true, true },       { ":x", true, true },
+        { "a:b", true, true },       { "x-y.z09", true, true },
+        { "s\xc3\x97", false, true },                        // U+00D7, a letter in no locale
+        { "s\xc2\x85", false, true },                        // U+0085, and U+0080..U+009F: never in a name
+        { "s\xc2\x80", false, true },  { "s\xc2\x9f", false, true },  { "s\xc2\xa0", false, true },
+        { "s\xc3\xa9", false, true },  { "\xc3\xa9s", false, true },    // letters in C.UTF-8, not in C
+        { "s\xc2\xaa", false, true },
+        { "s\x7f", false, true },   { "s/", false, true },       { "s;", false, true },      { "s@", false, true },
+        { "s[", false, true },       { "s^", false, true },       { "s`", false, true },      { "s{", false, true },
+        { "s,", false, true },
+        { "1s", false, false },      { "-s", false, false },      { ".s", false, false },     // the framework takes these, XML does not
+    };
+
+    for (const auto& c : cases)
+    {
+        GraviloHushmoorAudioProcessor p;
+        makeDistinct (p);
+        const auto before = stateOf (p);
+        const auto blob = rawContainer (std::string ("<VEZUREZARADADIZUZORUZA PresetName0=\"x\" ") + c.name + "=\"\"/>");
+
+        EXPECT_EQ (p.restoreState (blob.getData(), static_cast<int> (blob.getSize())), c.taken) << c.name;
+        EXPECT_EQ (p.getProgramName (0), c.taken ? "x" : "P0") << c.name;
+        if (! c.taken)
+        {
+            EXPECT_EQ (stateOf (p), before) << c.name;
+        }
+
+        if (c.frameworkAgrees)
+        {
+            const auto element = frameworkReading (blob);
+            EXPECT_EQ (element != nullptr, c.taken) << c.name;
+            if (element != nullptr)
+            {
+                EXPECT_TRUE (element->hasAttribute (c.name)) << c.name;
+            }
+        }
     }
 }
 
@@ -545,7 +605,7 @@ TEST (StateRestoreRules, SavedAfterAnyAcceptedStateRestoresByteForByte)
     const auto multiLine = element->toString();
     ASSERT_TRUE (multiLine.startsWith ("<?xml") && multiLine.containsChar ('\n'));
 
-    for (const auto& text : { multiLine.toStdString(), std::string ("\xef\xbb\xbf <VEZUREZARADADIZUZORUZA\tactivePreset = \"3\"\r\n/> ") })
+    for (const auto& text : { multiLine.toStdString(), std::string (" <VEZUREZARADADIZUZORUZA\tactivePreset = \"3\"\r\n/> ") })
     {
         GraviloHushmoorAudioProcessor q;
         const auto blob = rawContainer (text);
