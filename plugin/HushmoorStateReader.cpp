@@ -75,13 +75,26 @@ namespace
         return isNameStart (c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
     }
 
-    bool isSpace (char c) noexcept  { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-    std::string_view trimSpace (std::string_view s) noexcept
+    // White space before a number: the ASCII set that isspace and iswspace give in every
+    // locale (the framework's test beyond ASCII depends on the locale).
+    constexpr bool isNumberSpace (char c) noexcept
     {
-        while (! s.empty() && isSpace (s.front()))  s.remove_prefix (1);
-        while (! s.empty() && isSpace (s.back()))   s.remove_suffix (1);
+        return c == ' ' || (c >= '\t' && c <= '\r');
+    }
+
+    std::string_view skipNumberSpace (std::string_view s) noexcept
+    {
+        while (! s.empty() && isNumberSpace (s.front()))
+            s.remove_prefix (1);
         return s;
+    }
+
+    std::size_t countDigits (std::string_view s, std::size_t from) noexcept
+    {
+        auto n = from;
+        while (n < s.size() && s[n] >= '0' && s[n] <= '9')
+            ++n;
+        return n - from;
     }
 
     /** The character that the text between '&' and ';' stands for: one of the five
@@ -394,127 +407,102 @@ std::optional<std::string> HushmoorStateReader::getAttribute (std::string_view n
 }
 
 //==============================================================================
-std::optional<double> HushmoorStateReader::parseNumber (std::string_view s)
+double HushmoorStateReader::parseNumber (std::string_view s) noexcept
 {
-    s = trimSpace (s);
+    s = skipNumberSpace (s);
     const bool negative = ! s.empty() && s.front() == '-';
 
     if (! s.empty() && (s.front() == '-' || s.front() == '+'))
         s.remove_prefix (1);
 
     const auto sign = negative ? -1.0 : 1.0;
-    const auto is = [s] (std::string_view word)
+    const auto startsWithWord = [s] (std::string_view word)
     {
-        if (s.size() != word.size())
+        if (s.size() < word.size())
             return false;
 
-        for (std::size_t i = 0; i < s.size(); ++i)
+        for (std::size_t i = 0; i < word.size(); ++i)
             if ((s[i] | 0x20) != word[i])
                 return false;
 
         return true;
     };
 
-    if (is ("inf") || is ("infinity"))
-        return sign * std::numeric_limits<double>::infinity();
-
-    if (is ("nan"))
+    if (startsWithWord ("nan"))
         return std::copysign (std::numeric_limits<double>::quiet_NaN(), sign);
 
-    // digits [. digits] [e [sign] digits], with at least one digit before the exponent.
-    const auto countDigits = [s] (std::size_t from)
-    {
-        std::size_t n = from;
-        while (n < s.size() && s[n] >= '0' && s[n] <= '9')
-            ++n;
-        return n - from;
-    };
+    if (startsWithWord ("inf"))
+        return sign * std::numeric_limits<double>::infinity();
 
-    const auto integerDigits = countDigits (0);
-    std::size_t pos = integerDigits;
+    // The leading number: digits [. digits] [e [sign] digits]; an 'e' without digits after
+    // it ends the number, and so does anything else.
+    const auto integerDigits = countDigits (s, 0);
+    auto end = integerDigits;
     std::size_t fractionDigits = 0;
 
-    if (pos < s.size() && s[pos] == '.')
+    if (end < s.size() && s[end] == '.')
     {
-        fractionDigits = countDigits (pos + 1);
-        pos += 1 + fractionDigits;
+        fractionDigits = countDigits (s, end + 1);
+        end += 1 + fractionDigits;
     }
 
     if (integerDigits + fractionDigits == 0)
-        return {};
+        return 0.0;
 
-    const auto mantissaEnd = pos;
+    const auto mantissaEnd = end;
     std::int64_t exponent = 0;
 
-    if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E'))
+    if (end < s.size() && (s[end] == 'e' || s[end] == 'E'))
     {
-        ++pos;
+        auto pos = end + 1;
         const bool negativeExponent = pos < s.size() && s[pos] == '-';
 
         if (pos < s.size() && (s[pos] == '-' || s[pos] == '+'))
             ++pos;
 
-        const auto exponentDigits = countDigits (pos);
+        if (const auto exponentDigits = countDigits (s, pos); exponentDigits > 0)
+        {
+            // Only its sign and rough size matter beyond the double range: saturate.
+            for (auto i = pos; i < pos + exponentDigits; ++i)
+                exponent = std::min<std::int64_t> (exponent * 10 + (s[i] - '0'), std::int64_t { 1 } << 40);
 
-        if (exponentDigits == 0)
-            return {};
-
-        // Only its sign and rough size matter beyond the double range: saturate.
-        for (std::size_t i = pos; i < pos + exponentDigits; ++i)
-            exponent = std::min<std::int64_t> (exponent * 10 + (s[i] - '0'), std::int64_t { 1 } << 40);
-
-        exponent = negativeExponent ? -exponent : exponent;
-        pos += exponentDigits;
+            exponent = negativeExponent ? -exponent : exponent;
+            end = pos + exponentDigits;
+        }
     }
 
-    if (pos != s.size())
-        return {};
-
     double value = 0.0;
-    const auto [end, error] = std::from_chars (s.data(), s.data() + s.size(), value, std::chars_format::general);
+    const auto result = std::from_chars (s.data(), s.data() + end, value, std::chars_format::general);
 
-    if (error == std::errc() && end == s.data() + s.size())
+    if (result.ec != std::errc::result_out_of_range)
         return sign * value;
 
-    if (error != std::errc::result_out_of_range)
-        return {};
-
     // Beyond the double range: the power of ten of the first non-zero digit says which way.
-    std::int64_t leadingPower = 0;
     const auto firstNonZero = s.substr (0, mantissaEnd).find_first_of ("123456789");
 
     if (firstNonZero == std::string_view::npos)
         return sign * 0.0;
 
-    if (firstNonZero < integerDigits)
-        leadingPower = static_cast<std::int64_t> (integerDigits - 1 - firstNonZero);
-    else
-        leadingPower = -static_cast<std::int64_t> (firstNonZero - integerDigits);   // the '.' counts one
+    const auto leadingPower = firstNonZero < integerDigits
+                                ? static_cast<std::int64_t> (integerDigits - 1 - firstNonZero)
+                                : -static_cast<std::int64_t> (firstNonZero - integerDigits);   // the '.' counts one
 
     return leadingPower + exponent >= 0 ? sign * std::numeric_limits<double>::infinity() : sign * 0.0;
 }
 
-std::optional<int> HushmoorStateReader::parseInteger (std::string_view s)
+int HushmoorStateReader::parseInteger (std::string_view s) noexcept
 {
-    s = trimSpace (s);
+    s = skipNumberSpace (s);
     const bool negative = ! s.empty() && s.front() == '-';
 
     if (! s.empty() && (s.front() == '-' || s.front() == '+'))
         s.remove_prefix (1);
 
-    if (s.empty())
-        return {};
-
     constexpr std::int64_t limit = std::int64_t { std::numeric_limits<int>::max() } + 1;
     std::int64_t magnitude = 0;
 
-    for (const char c : s)
-    {
-        if (c < '0' || c > '9')
-            return {};
-
-        magnitude = std::min (magnitude * 10 + (c - '0'), limit);
-    }
+    for (std::size_t i = 0, n = countDigits (s, 0); i < n; ++i)
+        magnitude = std::min (magnitude * 10 + (s[i] - '0'), limit);
 
     const auto value = negative ? -magnitude : magnitude;
     return static_cast<int> (std::clamp<std::int64_t> (value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));

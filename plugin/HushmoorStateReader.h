@@ -31,15 +31,21 @@ public:
     /** The value of an attribute with its references resolved; nothing when missing. */
     std::optional<std::string> getAttribute (std::string_view name) const;
 
-    /** A number as the state writes it (decimal, "inf", "nan", each with an optional
-        sign, white space around), read in the C locale with its exact decimal meaning:
-        a magnitude beyond the double range is an infinity of its sign, one below it a
-        zero of its sign; a "-nan" has its sign. Nothing for any other text. */
-    static std::optional<double> parseNumber (std::string_view text);
+    /** The leading number of a text, as the framework's getDoubleAttribute reads it:
+        white space, an optional sign, then "nan", "inf" or digits [. digits] [e [sign]
+        digits]; whatever follows is ignored, and a text without such a number is 0.
+        Where the framework's reader goes wrong, this one keeps the exact decimal meaning:
+        all digits count (it keeps 18, zeros after the point among them), an exponent of
+        any length is read without overflow, a magnitude beyond the double range is an
+        infinity of its sign and one below it a zero of its sign, and a zero or a "nan"
+        keeps its sign, so that "-0" and "-nan", as the state writes them, restore bit
+        for bit. */
+    static double parseNumber (std::string_view text) noexcept;
 
-    /** A decimal integer with an optional sign, white space around; values beyond the
-        int range saturate. Nothing for any other text. */
-    static std::optional<int> parseInteger (std::string_view text);
+    /** The leading decimal integer of a text, as getIntAttribute reads it: white space,
+        an optional sign, digits up to the first other character; 0 when there are none.
+        Values beyond the int range saturate (where the framework's atoi is undefined). */
+    static int parseInteger (std::string_view text) noexcept;
 
 private:
     std::string text;

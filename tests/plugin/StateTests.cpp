@@ -487,11 +487,6 @@ TEST (StateRestoreRules, HostileTextIsRefusedWholeAndChangesNothing)
         "<" + tag + " PresetName0=\"&#x000000041;\"/>",       // longer references than the framework reads
         "<" + tag + " PresetName0=\"&#0000000000065;\"/>",
         "<" + tag + " PresetName0=\"a<b\"/>",
-        "<" + tag + " threshold0=\"abc\"/>",                   // numbers that are no numbers
-        "<" + tag + " threshold0=\"1.5x\"/>",
-        "<" + tag + " threshold0=\"\"/>",
-        "<" + tag + " threshold0=\"1e\"/>",
-        "<" + tag + " activePreset=\"1.5\"/>",
         "<" + tag + " activePreset=\"2\" activePreset=\"3\"/>",
         "<" + tag + "><child/></" + tag + ">",                 // no children, no text, nothing after
         "<" + tag + ">text</" + tag + ">",
@@ -591,6 +586,50 @@ TEST (StateRestoreRules, NamesTakeAsciiLettersDigitsAndUnderscoreColonHyphenDotO
             {
                 EXPECT_TRUE (element->hasAttribute (c.name)) << c.name;
             }
+        }
+    }
+}
+
+TEST (StateRestoreRules, NumbersAreReadAsGetIntAttributeAndGetDoubleAttributeReadThem)
+{
+    constexpr int intMax = std::numeric_limits<int>::max(), intMin = std::numeric_limits<int>::min();
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+
+    // The text of "activePreset" and of "threshold0"; frameworkAgrees: juce::String reads it the same.
+    struct Case { const char* text; int asInt; double asDouble; bool frameworkAgrees; };
+    const Case cases[] {
+        { "abc12", 0, 0.0, true },   { "12abc", 12, 12.0, true }, { " 3", 3, 3.0, true },      { "+4", 4, 4.0, true },
+        { "", 0, 0.0, true },        { "1e3", 1, 1000.0, true },  { "- 5", 0, 0.0, true },     { "+-5", 0, 0.0, true },
+        { "\t\n\v\f\r7x", 7, 7.0, true },                       { "\xc2\xa0" "5", 0, 0.0, true },
+        { "1e", 1, 1.0, true },      { "1.5e+x", 1, 1.5, true },  { ".5", 0, 0.5, true },      { "5.", 5, 5.0, true },
+        { "0x1A", 0, 0.0, true },    { "1,5", 1, 1.0, true },     { "-.e5", 0, 0.0, true },    { "in", 0, 0.0, true },
+        { "nanx", 0, nan, true },    { "-Infinity", 0, -inf, true },
+        // Where the framework's reader is wrong or undefined: the exact meaning.
+        { "-0", 0, -0.0, false },                                // it gives +0, though "-0.0" gives -0
+        { "-nan", 0, -nan, false },                              // it drops the sign
+        { "0.0000000000000000000001", 0, 1.0e-22, false },       // it drops the digits after the 18th
+        { "1e99999999999", 1, inf, false },                      // its exponent overflows
+        { "2147483648", intMax, 2147483648.0, false },           // atoi is undefined beyond the int range
+        { "-99999999999", intMin, -99999999999.0, false },
+    };
+
+    for (const auto& c : cases)
+    {
+        GraviloHushmoorAudioProcessor p;
+        p.setCurrentProgram (5);
+        const auto blob = rawContainer (std::string ("<VEZUREZARADADIZUZORUZA activePreset=\"") + c.text
+                                          + "\" threshold0=\"" + c.text + "\"/>");
+
+        ASSERT_TRUE (p.restoreState (blob.getData(), static_cast<int> (blob.getSize()))) << c.text;
+        EXPECT_EQ (p.getCurrentProgram(), c.asInt >= 0 && c.asInt < 12 ? c.asInt : 5) << c.text;
+        EXPECT_EQ (bitsOf (p.getPreset (0).getValue (thresholdParam)), bitsOf (static_cast<float> (c.asDouble))) << c.text;
+
+        if (c.frameworkAgrees)
+        {
+            const auto text = juce::String::fromUTF8 (c.text);
+            EXPECT_EQ (text.getIntValue(), c.asInt) << c.text;
+            EXPECT_EQ (bitsOf (static_cast<float> (text.getDoubleValue())), bitsOf (static_cast<float> (c.asDouble))) << c.text;
         }
     }
 }
