@@ -1,7 +1,9 @@
-// Any bytes as a saved state: the processor restores them completely or not at all, and
+// Any bytes as a saved state: the processor restores them completely or not at all, only
+// when the framework's own reader takes them too and reads the same texts from them, and
 // whatever it then saves survives another round trip byte for byte.
 #include "fuzz/FuzzFramework.h"
 #include "plugin/GraviloHushmoorAudioProcessor.h"
+#include "plugin/HushmoorStateReader.h"
 
 namespace
 {
@@ -25,6 +27,43 @@ namespace
         }
 
         p.setCurrentProgram (7);
+    }
+
+    /** The framework's reader takes the bytes, with the same tag and the same text for
+        every attribute a restore reads. It is only given text that ours took: up to the
+        first zero byte, as both read it (what follows need not be UTF-8). */
+    bool frameworkReadsTheSame (GraviloHushmoorAudioProcessor& p, const std::uint8_t* data, std::size_t size)
+    {
+        HushmoorStateReader ours;
+
+        if (! ours.read (data, static_cast<int> (size)))
+            return false;
+
+        const auto* zero = static_cast<const std::uint8_t*> (std::memchr (data + 8, 0, size - 8));
+        const auto textEnd = zero != nullptr ? static_cast<std::size_t> (zero - data) : size;
+        const auto element = juce::AudioProcessor::getXmlFromBinary (data, static_cast<int> (textEnd));
+
+        if (element == nullptr || element->getTagName().toStdString() != ours.getTagName())
+            return false;
+
+        const auto same = [&] (const juce::String& name)
+        {
+            const auto text = ours.getAttribute (name.toStdString());
+            return element->hasAttribute (name) == text.has_value()
+                && (! text || element->getStringAttribute (name) == juce::String::fromUTF8 (text->data(), static_cast<int> (text->size())));
+        };
+
+        bool result = same ("activePreset");
+
+        for (int b = 0; b < GraviloHushmoorAudioProcessor::numPresets; ++b)
+        {
+            result = result && same ("PresetName" + juce::String (b));
+
+            for (int k = 0; k < totalNumParams; ++k)
+                result = result && same (p.getParameterName (k) + juce::String (b));
+        }
+
+        return result;
     }
 }
 
@@ -50,6 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
         return 0;
     }
 
+    check (frameworkReadsTheSame (p, data, size), "a state the framework's reader refuses or reads otherwise was restored");
     check (q.restoreState (saved.getData(), static_cast<int> (saved.getSize())), "a saved state was refused");
     check (stateOf (q) == saved, "a saved state does not restore byte for byte");
     return 0;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 const char* c_bypass    = "bypass";
 const char* c_dualmono  = "dualmono";
@@ -21,6 +22,27 @@ namespace
     inline bool isProgramIndex (int index) noexcept
     {
         return index >= 0 && index < GraviloHushmoorAudioProcessor::numPresets;
+    }
+
+    /*  The rate the gate is given for a host's rate; nothing when it keeps its last good
+        rate (44100 before one). Its coefficients are expf (-1000 / (ms * rate)) in single
+        precision, ms running from 0 (tiny values) to +inf (huge ones). They stay within
+        0..1, and so the samples finite, for every rate from 0 to the largest float, and
+        for no other:
+        - not a number, or below zero (-0 and -inf included): coefficients above 1,
+          +inf (-1000 / -0) or not a number (0 * -inf);
+        - +inf, or a double beyond the float range: ms = 0 gives 0 * inf.
+        0 Hz (or a double too small for a float) becomes the smallest float: every
+        coefficient is 0 as at 0 Hz, except that a time beyond the float range (0 * inf
+        at exactly 0) holds the envelope, as it does at every other rate. */
+    std::optional<float> gateSampleRateFor (double sampleRate) noexcept
+    {
+        constexpr double roundsToInfinity = 0x1.ffffffp+127;   // FLT_MAX + half an ulp
+
+        if (! (sampleRate >= 0.0) || std::signbit (sampleRate) || sampleRate >= roundsToInfinity)
+            return {};
+
+        return std::max (static_cast<float> (sampleRate), std::numeric_limits<float>::denorm_min());
     }
 }
 
@@ -45,12 +67,8 @@ const juce::String GraviloHushmoorAudioProcessor::getName() const
 //==============================================================================
 void GraviloHushmoorAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
 {
-    // A rate that is not a finite positive float (a double too small for one becomes 0)
-    // would make coefficients, and so every sample, not a number: the gate keeps the last
-    // good rate (44100 before one).
-    if (sampleRate >= static_cast<double> (std::numeric_limits<float>::denorm_min())
-         && sampleRate <= static_cast<double> (std::numeric_limits<float>::max()))
-        gate_.setSampleRate (static_cast<float> (sampleRate));
+    if (const auto rate = gateSampleRateFor (sampleRate))
+        gate_.setSampleRate (*rate);
 
     gate_.setExpectedSampleFrame (std::max (samplesPerBlock, 16384));
     forceCalcParams();

@@ -92,18 +92,10 @@ bool GraviloHushmoorAudioProcessor::restoreState (const void* data, int sizeInBy
     if (! reader.read (data, sizeInBytes) || reader.getTagName() != stateTag)
         return false;
 
-    // Everything is read before anything changes: a blob with one bad number is refused whole.
-    int active = 0;
-
-    if (const auto text = reader.getAttribute ("activePreset"))
-    {
-        const auto value = HushmoorStateReader::parseInteger (*text);
-
-        if (! value)
-            return false;
-
-        active = *value;
-    }
+    // Numbers are read as getIntAttribute and getDoubleAttribute read them: a text
+    // without a leading number is 0, not a reason to refuse the state.
+    const auto activeText = reader.getAttribute ("activePreset");
+    const int active = activeText ? HushmoorStateReader::parseInteger (*activeText) : 0;
 
     struct ReadPreset
     {
@@ -125,19 +117,8 @@ bool GraviloHushmoorAudioProcessor::restoreState (const void* data, int sizeInBy
         for (int k = 0; k < numParameters; ++k)
         {
             const auto text = reader.getAttribute ((getParameterName (k) + suffix).toStdString());
-
-            if (! text)
-            {
-                read[b].values[k] = getParameterDefaultValue (k);
-                continue;
-            }
-
-            const auto value = HushmoorStateReader::parseNumber (*text);
-
-            if (! value)
-                return false;
-
-            read[b].values[k] = narrowToFloat (*value);
+            read[b].values[k] = text ? narrowToFloat (HushmoorStateReader::parseNumber (*text))
+                                     : getParameterDefaultValue (k);
         }
     }
 

@@ -11,8 +11,10 @@ namespace
 {
     constexpr std::uint32_t containerMagic = 0x21324356;
 
-    // Longest reference body read between '&' and ';' ("#x10FFFF" with leading zeros).
-    constexpr std::size_t maxReferenceLength = 32;
+    // The framework reads at most 8 hexadecimal or 12 decimal digits in a reference and
+    // something else beyond: longer ones are refused ("#" and 12 digits is the longest body).
+    constexpr std::size_t maxHexDigits = 8, maxDecimalDigits = 12;
+    constexpr std::size_t maxReferenceLength = 1 + maxDecimalDigits;
 
     std::uint32_t littleEndian32 (const unsigned char* p) noexcept
     {
@@ -57,23 +59,42 @@ namespace
         return true;
     }
 
-    bool isSpace (char c) noexcept  { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-    bool isNameStart (unsigned char c) noexcept
+    /*  Tag and attribute names: the ASCII characters that XML and the framework's reader
+        both allow, whatever the process's locale. A name starts with a letter, '_' or ':'
+        and goes on with those, digits, '-' and '.'. Nothing above 0x7F: the framework
+        never takes U+0080..U+009F and decides the rest by the locale's letter test (an
+        'é' is a letter in C.UTF-8, not in C), so a state with such a name would restore
+        on one machine and not on another. The writer only writes ASCII names. */
+    constexpr bool isNameStart (unsigned char c) noexcept
     {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || c >= 0x80;
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':';
     }
 
-    bool isNameChar (unsigned char c) noexcept
+    constexpr bool isNameChar (unsigned char c) noexcept
     {
         return isNameStart (c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
     }
 
-    std::string_view trimSpace (std::string_view s) noexcept
+    // White space before a number: the ASCII set that isspace and iswspace give in every
+    // locale (the framework's test beyond ASCII depends on the locale).
+    constexpr bool isNumberSpace (char c) noexcept
     {
-        while (! s.empty() && isSpace (s.front()))  s.remove_prefix (1);
-        while (! s.empty() && isSpace (s.back()))   s.remove_suffix (1);
+        return c == ' ' || (c >= '\t' && c <= '\r');
+    }
+
+    std::string_view skipNumberSpace (std::string_view s) noexcept
+    {
+        while (! s.empty() && isNumberSpace (s.front()))
+            s.remove_prefix (1);
         return s;
+    }
+
+    std::size_t countDigits (std::string_view s, std::size_t from) noexcept
+    {
+        auto n = from;
+        while (n < s.size() && s[n] >= '0' && s[n] <= '9')
+            ++n;
+        return n - from;
     }
 
     /** The character that the text between '&' and ';' stands for: one of the five
@@ -93,7 +114,7 @@ namespace
         const bool hex = body[1] == 'x';
         const auto digits = body.substr (hex ? 2 : 1);
 
-        if (digits.empty())
+        if (digits.empty() || digits.size() > (hex ? maxHexDigits : maxDecimalDigits))
             return {};
 
         std::uint32_t value = 0;
@@ -183,6 +204,14 @@ namespace
 
             rest.remove_prefix (s.size());
             return true;
+        }
+
+        /** Moves to the first occurrence of s (or to the end) and gives the text passed over. */
+        std::string_view upTo (std::string_view s) noexcept
+        {
+            const auto result = rest.substr (0, rest.find (s));
+            rest.remove_prefix (result.size());
+            return result;
         }
 
         /** Skips white space; true when there was some. */
@@ -287,25 +316,31 @@ bool HushmoorStateReader::read (const void* data, int sizeInBytes)
         return false;
     };
 
+    // No byte-order mark: the framework's reader takes one for the first character of the text.
     Scanner scanner (text);
     std::string_view attributeName, rawValue;
 
-    scanner.skip ("\xef\xbb\xbf");
     scanner.skipSpace();
 
     if (scanner.startsWith ("<?xml ") || scanner.startsWith ("<?xml?") || scanner.startsWith ("<?xml\t")
         || scanner.startsWith ("<?xml\r") || scanner.startsWith ("<?xml\n"))
     {
+        // The declaration ends at the first "?>", even one inside quotes, as the framework
+        // reads it: what stands before that must be attributes and nothing else.
         scanner.skip ("<?xml");
+        Scanner declaration (scanner.upTo ("?>"));
+
+        if (! scanner.skip ("?>"))
+            return refuse();
 
         for (;;)
         {
-            const bool spaced = scanner.skipSpace();
+            const bool spaced = declaration.skipSpace();
 
-            if (scanner.skip ("?>"))
+            if (declaration.atEnd())
                 break;
 
-            if (! spaced || ! scanner.attribute (attributeName, rawValue))
+            if (! spaced || ! declaration.attribute (attributeName, rawValue))
                 return refuse();
         }
 
@@ -372,127 +407,102 @@ std::optional<std::string> HushmoorStateReader::getAttribute (std::string_view n
 }
 
 //==============================================================================
-std::optional<double> HushmoorStateReader::parseNumber (std::string_view s)
+double HushmoorStateReader::parseNumber (std::string_view s) noexcept
 {
-    s = trimSpace (s);
+    s = skipNumberSpace (s);
     const bool negative = ! s.empty() && s.front() == '-';
 
     if (! s.empty() && (s.front() == '-' || s.front() == '+'))
         s.remove_prefix (1);
 
     const auto sign = negative ? -1.0 : 1.0;
-    const auto is = [s] (std::string_view word)
+    const auto startsWithWord = [s] (std::string_view word)
     {
-        if (s.size() != word.size())
+        if (s.size() < word.size())
             return false;
 
-        for (std::size_t i = 0; i < s.size(); ++i)
+        for (std::size_t i = 0; i < word.size(); ++i)
             if ((s[i] | 0x20) != word[i])
                 return false;
 
         return true;
     };
 
-    if (is ("inf") || is ("infinity"))
-        return sign * std::numeric_limits<double>::infinity();
-
-    if (is ("nan"))
+    if (startsWithWord ("nan"))
         return std::copysign (std::numeric_limits<double>::quiet_NaN(), sign);
 
-    // digits [. digits] [e [sign] digits], with at least one digit before the exponent.
-    const auto countDigits = [s] (std::size_t from)
-    {
-        std::size_t n = from;
-        while (n < s.size() && s[n] >= '0' && s[n] <= '9')
-            ++n;
-        return n - from;
-    };
+    if (startsWithWord ("inf"))
+        return sign * std::numeric_limits<double>::infinity();
 
-    const auto integerDigits = countDigits (0);
-    std::size_t pos = integerDigits;
+    // The leading number: digits [. digits] [e [sign] digits]; an 'e' without digits after
+    // it ends the number, and so does anything else.
+    const auto integerDigits = countDigits (s, 0);
+    auto end = integerDigits;
     std::size_t fractionDigits = 0;
 
-    if (pos < s.size() && s[pos] == '.')
+    if (end < s.size() && s[end] == '.')
     {
-        fractionDigits = countDigits (pos + 1);
-        pos += 1 + fractionDigits;
+        fractionDigits = countDigits (s, end + 1);
+        end += 1 + fractionDigits;
     }
 
     if (integerDigits + fractionDigits == 0)
-        return {};
+        return 0.0;
 
-    const auto mantissaEnd = pos;
+    const auto mantissaEnd = end;
     std::int64_t exponent = 0;
 
-    if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E'))
+    if (end < s.size() && (s[end] == 'e' || s[end] == 'E'))
     {
-        ++pos;
+        auto pos = end + 1;
         const bool negativeExponent = pos < s.size() && s[pos] == '-';
 
         if (pos < s.size() && (s[pos] == '-' || s[pos] == '+'))
             ++pos;
 
-        const auto exponentDigits = countDigits (pos);
+        if (const auto exponentDigits = countDigits (s, pos); exponentDigits > 0)
+        {
+            // Only its sign and rough size matter beyond the double range: saturate.
+            for (auto i = pos; i < pos + exponentDigits; ++i)
+                exponent = std::min<std::int64_t> (exponent * 10 + (s[i] - '0'), std::int64_t { 1 } << 40);
 
-        if (exponentDigits == 0)
-            return {};
-
-        // Only its sign and rough size matter beyond the double range: saturate.
-        for (std::size_t i = pos; i < pos + exponentDigits; ++i)
-            exponent = std::min<std::int64_t> (exponent * 10 + (s[i] - '0'), std::int64_t { 1 } << 40);
-
-        exponent = negativeExponent ? -exponent : exponent;
-        pos += exponentDigits;
+            exponent = negativeExponent ? -exponent : exponent;
+            end = pos + exponentDigits;
+        }
     }
 
-    if (pos != s.size())
-        return {};
-
     double value = 0.0;
-    const auto [end, error] = std::from_chars (s.data(), s.data() + s.size(), value, std::chars_format::general);
+    const auto result = std::from_chars (s.data(), s.data() + end, value, std::chars_format::general);
 
-    if (error == std::errc() && end == s.data() + s.size())
+    if (result.ec != std::errc::result_out_of_range)
         return sign * value;
 
-    if (error != std::errc::result_out_of_range)
-        return {};
-
     // Beyond the double range: the power of ten of the first non-zero digit says which way.
-    std::int64_t leadingPower = 0;
     const auto firstNonZero = s.substr (0, mantissaEnd).find_first_of ("123456789");
 
     if (firstNonZero == std::string_view::npos)
         return sign * 0.0;
 
-    if (firstNonZero < integerDigits)
-        leadingPower = static_cast<std::int64_t> (integerDigits - 1 - firstNonZero);
-    else
-        leadingPower = -static_cast<std::int64_t> (firstNonZero - integerDigits);   // the '.' counts one
+    const auto leadingPower = firstNonZero < integerDigits
+                                ? static_cast<std::int64_t> (integerDigits - 1 - firstNonZero)
+                                : -static_cast<std::int64_t> (firstNonZero - integerDigits);   // the '.' counts one
 
     return leadingPower + exponent >= 0 ? sign * std::numeric_limits<double>::infinity() : sign * 0.0;
 }
 
-std::optional<int> HushmoorStateReader::parseInteger (std::string_view s)
+int HushmoorStateReader::parseInteger (std::string_view s) noexcept
 {
-    s = trimSpace (s);
+    s = skipNumberSpace (s);
     const bool negative = ! s.empty() && s.front() == '-';
 
     if (! s.empty() && (s.front() == '-' || s.front() == '+'))
         s.remove_prefix (1);
 
-    if (s.empty())
-        return {};
-
     constexpr std::int64_t limit = std::int64_t { std::numeric_limits<int>::max() } + 1;
     std::int64_t magnitude = 0;
 
-    for (const char c : s)
-    {
-        if (c < '0' || c > '9')
-            return {};
-
-        magnitude = std::min (magnitude * 10 + (c - '0'), limit);
-    }
+    for (std::size_t i = 0, n = countDigits (s, 0); i < n; ++i)
+        magnitude = std::min (magnitude * 10 + (s[i] - '0'), limit);
 
     const auto value = negative ? -magnitude : magnitude;
     return static_cast<int> (std::clamp<std::int64_t> (value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));

@@ -297,31 +297,77 @@ TEST (ProcessorPrepare, SizesTheGateForAtLeast16384Samples)
     EXPECT_EQ (mutableGate (p).getExpectedSampleFrame(), 16384);
 }
 
-TEST (ProcessorPrepare, ARateThatIsNoFinitePositiveNumberKeepsTheLastGoodOne)
+TEST (ProcessorPrepare, TakesEveryRateWhoseCoefficientsStayInRangeAndKeepsTheLastGoodOneOtherwise)
 {
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    constexpr float tiny = std::numeric_limits<float>::denorm_min();
+    constexpr float biggest = std::numeric_limits<float>::max();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+
+    // A host's rate across the float classes, the float it rounds to, and whether the gate takes it.
+    struct Rate { double host; float narrowed; bool taken; };
+    const Rate rates[] {
+        { -static_cast<double> (inf), -inf, false },  { -1.0e300, -inf, false },   { -48000.0, -48000.0f, false },
+        { -1.0e-300, -0.0f, false },                   { -0.0, -0.0f, false },      { 0.0, 0.0f, true },
+        { 1.0e-300, 0.0f, true },                      { tiny, tiny, true },        { 1.0e-30, 1.0e-30f, true },
+        { 1.0, 1.0f, true },                           { 34050.0, 34050.0f, true }, { 192000.0, 192000.0f, true },
+        { biggest, biggest, true },                    { 1.0e300, inf, false },     { inf, inf, false },
+        { static_cast<double> (nan), nan, false },
+    };
+
+    // Times of every class: 0 (tiny values), ordinary, beyond the float range, none at all.
+    const float values[] { 1.0e-10f, tiny, 0.134f, 1.0f, 25.0f, biggest, inf, nan, -1.0f, 0.0f };
+    const auto inRange = [] (float c) { return c >= 0.0f && c <= 1.0f; };
     juce::MidiBuffer midi;
 
-    for (const double rate : { std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                               -std::numeric_limits<double>::infinity(), 0.0, -48000.0, 1.0e300, 1.0e-300 })
+    for (const auto& rate : rates)
     {
+        // What the gate's rules give at that rate, for every value.
+        NoiseGate rules;
+        rules.setSampleRate (rate.narrowed);
+        bool rulesInRange = true;
+
+        for (const float v : values)
+        {
+            rules.setParameter (attackParam, v);
+            rules.setParameter (decayParam, v);
+            rulesInRange = rulesInRange && inRange (rules.getAttackCoeff()) && inRange (rules.getDecayCoeff());
+        }
+
+        // Only +0 is taken where the rules fail: a time beyond the float range there gives 0 * inf.
+        const bool positiveZero = rate.narrowed == 0.0f && ! std::signbit (rate.narrowed);
+        EXPECT_EQ (rate.taken, rulesInRange || positiveZero) << rate.host;
+
         GraviloHushmoorAudioProcessor p;
-        p.prepareToPlay (rate, 512);
-        EXPECT_EQ (mutableGate (p).getSampleRate(), 44100.0f) << rate;
-
-        p.prepareToPlay (96000.0, 512);
-        p.prepareToPlay (rate, 512);
-        EXPECT_EQ (mutableGate (p).getSampleRate(), 96000.0f) << rate;
-        EXPECT_EQ (p.getGate().getFadeLength(), 4096) << rate;
-
         p.setParameter (thresholdParam, 0.3f);
-        p.setParameter (attackParam, 1.0e20f);
-        juce::AudioBuffer<float> buffer (2, 4096);
-        fillSignal (buffer);
-        p.processBlock (buffer, midi);
+        p.prepareToPlay (96000.0, 512);
+        p.prepareToPlay (rate.host, 512);
+        EXPECT_EQ (p.getGate().getFadeLength(), rate.taken ? NoiseGate::fadeLengthForSampleRate (rate.narrowed) : 4096) << rate.host;
+        EXPECT_EQ (mutableGate (p).getSampleRate(), rate.taken ? std::max (rate.narrowed, tiny) : 96000.0f) << rate.host;
 
-        for (int ch = 0; ch < 2; ++ch)
-            for (int i = 0; i < buffer.getNumSamples(); ++i)
-                ASSERT_TRUE (std::isfinite (buffer.getSample (ch, i))) << rate << " sample " << i;
+        for (const float v : values)
+        {
+            p.setParameter (bypassParam, 1.0f);
+            p.setParameter (attackParam, v);
+            p.setParameter (decayParam, v);
+            juce::AudioBuffer<float> buffer (2, 1024);
+            fillSignal (buffer);
+            p.processBlock (buffer, midi);
+
+            // Where the rules give a coefficient in range, the gate has exactly that one.
+            rules.setParameter (attackParam, v);
+            if (rate.taken && inRange (rules.getAttackCoeff()))
+            {
+                EXPECT_EQ (bitsOf (p.getGate().getAttackCoeff()), bitsOf (rules.getAttackCoeff())) << rate.host << " " << v;
+            }
+
+            p.setParameter (bypassParam, 0.0f);   // and through a fade
+            p.processBlock (buffer, midi);
+
+            for (int ch = 0; ch < 2; ++ch)
+                for (int i = 0; i < buffer.getNumSamples(); ++i)
+                    ASSERT_TRUE (std::isfinite (buffer.getSample (ch, i))) << rate.host << " value " << v << " sample " << i;
+        }
     }
 }
 

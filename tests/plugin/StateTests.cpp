@@ -464,6 +464,12 @@ namespace
         out.write (text.data(), text.size());
         return out.getMemoryBlock();
     }
+
+    /** What the framework's own reader makes of a container. */
+    std::unique_ptr<juce::XmlElement> frameworkReading (const juce::MemoryBlock& blob)
+    {
+        return juce::AudioProcessor::getXmlFromBinary (blob.getData(), static_cast<int> (blob.getSize()));
+    }
 }
 
 TEST (StateRestoreRules, HostileTextIsRefusedWholeAndChangesNothing)
@@ -478,12 +484,9 @@ TEST (StateRestoreRules, HostileTextIsRefusedWholeAndChangesNothing)
         "<" + tag + " PresetName0=\"&#0;\"/>",                 // references outside 1 .. 0x10FFFF
         "<" + tag + " PresetName0=\"&#x110000;\"/>",
         "<" + tag + " PresetName0=\"&#99999999999999999999;\"/>",
+        "<" + tag + " PresetName0=\"&#x000000041;\"/>",       // longer references than the framework reads
+        "<" + tag + " PresetName0=\"&#0000000000065;\"/>",
         "<" + tag + " PresetName0=\"a<b\"/>",
-        "<" + tag + " threshold0=\"abc\"/>",                   // numbers that are no numbers
-        "<" + tag + " threshold0=\"1.5x\"/>",
-        "<" + tag + " threshold0=\"\"/>",
-        "<" + tag + " threshold0=\"1e\"/>",
-        "<" + tag + " activePreset=\"1.5\"/>",
         "<" + tag + " activePreset=\"2\" activePreset=\"3\"/>",
         "<" + tag + "><child/></" + tag + ">",                 // no children, no text, nothing after
         "<" + tag + ">text</" + tag + ">",
@@ -493,6 +496,8 @@ TEST (StateRestoreRules, HostileTextIsRefusedWholeAndChangesNothing)
         "<" + tag + " a=1/>",
         "<" + tag + "></OTHER>",
         "<?xml version=\"1.0\"?><?pi?><" + tag + "/>",
+        "<?xml version=\"?>\"?><" + tag + "/>",                // the declaration ends at the first "?>"
+        "\xef\xbb\xbf<" + tag + "/>",                          // a byte-order mark is a character to the framework
         "<" + tag.substr (0, 5) + "rezaradadizuzoruza/>",      // the tag differs in case
     };
 
@@ -523,6 +528,7 @@ TEST (StateRestoreRules, NumbersAndNamesReadExactlyWhateverTheirForm)
         { "threshold0=\"0.1000000014901161193847656250000000000001\"", 0.1f, "" },
         { "threshold0='0.5' PresetName0='a&apos;b'",    0.5f,    "a'b" },
         { "PresetName0=\"&#x1F3B5;&#9834;&lt;&gt;&amp;&quot;\"", 0.0f, "\xf0\x9f\x8e\xb5\xe2\x99\xaa<>&\"" },
+        { "PresetName0=\"&#x00000041;&#000000000066;\"",   0.0f,    "AB" },   // the longest references the framework reads
     };
 
     for (const auto& c : cases)
@@ -532,6 +538,99 @@ TEST (StateRestoreRules, NumbersAndNamesReadExactlyWhateverTheirForm)
         ASSERT_TRUE (p.restoreState (blob.getData(), static_cast<int> (blob.getSize()))) << c.attributes;
         EXPECT_EQ (bitsOf (p.getPreset (0).getValue (thresholdParam)), bitsOf (c.threshold)) << c.attributes;
         EXPECT_EQ (p.getProgramName (0), juce::String::fromUTF8 (c.name)) << c.attributes;
+
+        const auto element = frameworkReading (blob);
+        ASSERT_NE (element, nullptr) << c.attributes;
+        EXPECT_EQ (element->getStringAttribute ("PresetName0"), p.getProgramName (0)) << c.attributes;
+    }
+}
+
+TEST (StateRestoreRules, NamesTakeAsciiLettersDigitsAndUnderscoreColonHyphenDotOnly)
+{
+    // An attribute name beside a preset name, with the characters around the set's edges.
+    // frameworkAgrees: the framework's reader, in the C locale the tests run in, says the same.
+    struct Case { const char* name; bool taken; bool frameworkAgrees; };
+    const Case cases[] {
+        { "a", true, true },         { "Z", true, true },         { "_x", true, true },       { ":x", true, true },
+        { "a:b", true, true },       { "x-y.z09", true, true },
+        { "s\xc3\x97", false, true },                        // U+00D7, a letter in no locale
+        { "s\xc2\x85", false, true },                        // U+0085, and U+0080..U+009F: never in a name
+        { "s\xc2\x80", false, true },  { "s\xc2\x9f", false, true },  { "s\xc2\xa0", false, true },
+        { "s\xc3\xa9", false, true },  { "\xc3\xa9s", false, true },    // letters in C.UTF-8, not in C
+        { "s\xc2\xaa", false, true },
+        { "s\x7f", false, true },   { "s/", false, true },       { "s;", false, true },      { "s@", false, true },
+        { "s[", false, true },       { "s^", false, true },       { "s`", false, true },      { "s{", false, true },
+        { "s,", false, true },
+        { "1s", false, false },      { "-s", false, false },      { ".s", false, false },     // the framework takes these, XML does not
+    };
+
+    for (const auto& c : cases)
+    {
+        GraviloHushmoorAudioProcessor p;
+        makeDistinct (p);
+        const auto before = stateOf (p);
+        const auto blob = rawContainer (std::string ("<VEZUREZARADADIZUZORUZA PresetName0=\"x\" ") + c.name + "=\"\"/>");
+
+        EXPECT_EQ (p.restoreState (blob.getData(), static_cast<int> (blob.getSize())), c.taken) << c.name;
+        EXPECT_EQ (p.getProgramName (0), c.taken ? "x" : "P0") << c.name;
+        if (! c.taken)
+        {
+            EXPECT_EQ (stateOf (p), before) << c.name;
+        }
+
+        if (c.frameworkAgrees)
+        {
+            const auto element = frameworkReading (blob);
+            EXPECT_EQ (element != nullptr, c.taken) << c.name;
+            if (element != nullptr)
+            {
+                EXPECT_TRUE (element->hasAttribute (c.name)) << c.name;
+            }
+        }
+    }
+}
+
+TEST (StateRestoreRules, NumbersAreReadAsGetIntAttributeAndGetDoubleAttributeReadThem)
+{
+    constexpr int intMax = std::numeric_limits<int>::max(), intMin = std::numeric_limits<int>::min();
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+
+    // The text of "activePreset" and of "threshold0"; frameworkAgrees: juce::String reads it the same.
+    struct Case { const char* text; int asInt; double asDouble; bool frameworkAgrees; };
+    const Case cases[] {
+        { "abc12", 0, 0.0, true },   { "12abc", 12, 12.0, true }, { " 3", 3, 3.0, true },      { "+4", 4, 4.0, true },
+        { "", 0, 0.0, true },        { "1e3", 1, 1000.0, true },  { "- 5", 0, 0.0, true },     { "+-5", 0, 0.0, true },
+        { "\t\n\v\f\r7x", 7, 7.0, true },                       { "\xc2\xa0" "5", 0, 0.0, true },
+        { "1e", 1, 1.0, true },      { "1.5e+x", 1, 1.5, true },  { ".5", 0, 0.5, true },      { "5.", 5, 5.0, true },
+        { "0x1A", 0, 0.0, true },    { "1,5", 1, 1.0, true },     { "-.e5", 0, 0.0, true },    { "in", 0, 0.0, true },
+        { "nanx", 0, nan, true },    { "-Infinity", 0, -inf, true },
+        // Where the framework's reader is wrong or undefined: the exact meaning.
+        { "-0", 0, -0.0, false },                                // it gives +0, though "-0.0" gives -0
+        { "-nan", 0, -nan, false },                              // it drops the sign
+        { "0.0000000000000000000001", 0, 1.0e-22, false },       // it drops the digits after the 18th
+        { "1e99999999999", 1, inf, false },                      // its exponent overflows
+        { "2147483648", intMax, 2147483648.0, false },           // atoi is undefined beyond the int range
+        { "-99999999999", intMin, -99999999999.0, false },
+    };
+
+    for (const auto& c : cases)
+    {
+        GraviloHushmoorAudioProcessor p;
+        p.setCurrentProgram (5);
+        const auto blob = rawContainer (std::string ("<VEZUREZARADADIZUZORUZA activePreset=\"") + c.text
+                                          + "\" threshold0=\"" + c.text + "\"/>");
+
+        ASSERT_TRUE (p.restoreState (blob.getData(), static_cast<int> (blob.getSize()))) << c.text;
+        EXPECT_EQ (p.getCurrentProgram(), c.asInt >= 0 && c.asInt < 12 ? c.asInt : 5) << c.text;
+        EXPECT_EQ (bitsOf (p.getPreset (0).getValue (thresholdParam)), bitsOf (static_cast<float> (c.asDouble))) << c.text;
+
+        if (c.frameworkAgrees)
+        {
+            const auto text = juce::String::fromUTF8 (c.text);
+            EXPECT_EQ (text.getIntValue(), c.asInt) << c.text;
+            EXPECT_EQ (bitsOf (static_cast<float> (text.getDoubleValue())), bitsOf (static_cast<float> (c.asDouble))) << c.text;
+        }
     }
 }
 
@@ -545,7 +644,7 @@ TEST (StateRestoreRules, SavedAfterAnyAcceptedStateRestoresByteForByte)
     const auto multiLine = element->toString();
     ASSERT_TRUE (multiLine.startsWith ("<?xml") && multiLine.containsChar ('\n'));
 
-    for (const auto& text : { multiLine.toStdString(), std::string ("\xef\xbb\xbf <VEZUREZARADADIZUZORUZA\tactivePreset = \"3\"\r\n/> ") })
+    for (const auto& text : { multiLine.toStdString(), std::string (" <VEZUREZARADADIZUZORUZA\tactivePreset = \"3\"\r\n/> ") })
     {
         GraviloHushmoorAudioProcessor q;
         const auto blob = rawContainer (text);

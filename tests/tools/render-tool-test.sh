@@ -66,6 +66,10 @@ check "attack by index" grep -q '"200.00 ms"' "$work/param.txt"
 run "$work/badparam.txt" --plugin "$bundle" --list --param nosuch=0.5
 check "unknown parameter is a usage error" test "$rc" -eq 64
 
+run "$work/rangeparam.txt" --plugin "$bundle" --list --param threshold=2
+check "a value outside 0..1 is a usage error" test "$rc" -eq 64
+check "a value outside 0..1 is named" grep -q 'threshold=2" is outside 0..1' "$work/rangeparam.txt"
+
 run "$work/badprogram.txt" --plugin "$bundle" --list --program 12
 check "program 12 is a usage error" test "$rc" -eq 64
 

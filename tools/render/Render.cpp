@@ -27,8 +27,16 @@ bool parseParameterSetting (const juce::String& text, ParameterSetting& result, 
         return false;
     }
 
+    const auto number = value.getFloatValue();
+
+    if (! (number >= 0.0f && number <= 1.0f))
+    {
+        error = "the value in \"" + text + "\" is outside 0..1 (values are normalised)";
+        return false;
+    }
+
     result.key = key;
-    result.value = value.getFloatValue();
+    result.value = number;
     return true;
 }
 

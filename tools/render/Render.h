@@ -16,7 +16,7 @@ struct ParameterSetting
     float value = 0.0f;
 };
 
-/** Parses "KEY=VALUE" (VALUE a number, nominally 0..1). False with a message otherwise. */
+/** Parses "KEY=VALUE" (VALUE a number from 0 to 1). False with a message otherwise. */
 bool parseParameterSetting (const juce::String& text, ParameterSetting& result, juce::String& error);
 
 /** The index of the parameter that a key names: its name (case-insensitive) or its
