@@ -94,6 +94,11 @@ if [[ -n "$aax" ]]; then
         --in "$work/demo.wav" --out "$work/gated-aax.wav"
     check "AAX render exits 0" test "$rc" -eq 0
     check "AAX render equals the VST3 render" cmp -s "$work/gated.wav" "$work/gated-aax.wav"
+
+    # The gate switched off from the start: no format fades in its first blocks.
+    run "$work/off.txt" --plugin "$bundle" --param bypass=0 --block 333 --in "$work/demo.wav" --out "$work/off.wav"
+    run "$work/aax-off.txt" --plugin "$aax" --param bypass=0 --block 333 --in "$work/demo.wav" --out "$work/off-aax.wav"
+    check "AAX render with the gate off equals the VST3 one" cmp -s "$work/off.wav" "$work/off-aax.wav"
 fi
 
 run "$work/missing-in.txt" --plugin "$bundle" --in "$work/none.wav" --out "$work/x.wav"
