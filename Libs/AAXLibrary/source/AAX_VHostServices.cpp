@@ -2,16 +2,12 @@
 
 AAX_VHostServices::AAX_VHostServices (IACFUnknown* host)
 {
-    if (host == nullptr)
-        return;
-
-    ACFPtr<IACFComponentFactory> factory;
-
-    if (host->QueryInterface (IID_IACFComponentFactory, factory.Out()) != ACF_OK)
-        return;
-
-    factory->CreateComponent (AAXCompID_HostServices, nullptr, IID_IAAXHostServicesV1, m_HostServices.Out());
-    factory->CreateComponent (AAXCompID_HostServices, nullptr, IID_IAAXHostServicesV2, m_HostServicesV2.Out());
+    // One creation per version.
+    ACFWithHostFactory (host, [this] (const ACFPtr<IACFComponentFactory>& factory)
+    {
+        factory->CreateComponent (AAXCompID_HostServices, nullptr, IID_IAAXHostServicesV1, m_HostServices.Out());
+        factory->CreateComponent (AAXCompID_HostServices, nullptr, IID_IAAXHostServicesV2, m_HostServicesV2.Out());
+    });
 }
 
 AAX_VHostServices::~AAX_VHostServices()

@@ -102,36 +102,35 @@ void ACFQueryHostVersion (const ACFPtr<From>& from, const _acfUID& interfaceID, 
     ACFQueryHostVersion (static_cast<IACFUnknown*> (from.Get()), interfaceID, into);
 }
 
-namespace ACFDetail
+/**
+    Runs use with the component factory that the host's unknown offers, holding one
+    reference to it for the whole call; without a host or a factory nothing runs. The
+    factory query is the only result looked at: a host that answers success but gives no
+    factory throws through the empty pointer.
+*/
+template <class Use>
+void ACFWithHostFactory (IACFUnknown* host, Use&& use)
 {
-    /** Creates the component, then runs whileFactoryHeld before the factory is let go. */
-    template <class T, class Then>
-    void CreateHostComponent (IACFUnknown* host, const _acfUID& componentID, const _acfUID& interfaceID,
-                              ACFPtr<T>& into, Then&& whileFactoryHeld)
-    {
-        if (host == nullptr)
-            return;
+    if (host == nullptr)
+        return;
 
-        ACFPtr<IACFComponentFactory> factory;
+    ACFPtr<IACFComponentFactory> factory;
 
-        if (host->QueryInterface (IID_IACFComponentFactory, factory.Out()) != ACF_OK)
-            return;
+    if (host->QueryInterface (IID_IACFComponentFactory, factory.Out()) != ACF_OK)
+        return;
 
-        factory->CreateComponent (componentID, nullptr, interfaceID, into.Out());
-        whileFactoryHeld();
-    }
+    use (factory);
 }
 
-/**
-    Makes a host component through the factory that the host's unknown offers, writing the
-    interface into the given pointer. The factory query is the only result looked at; a
-    factory that answers success but gives no factory throws through the empty pointer.
-*/
+/** Makes a host component through the host's factory, writing the interface into the given pointer. */
 template <class T>
 void ACFCreateHostComponent (IACFUnknown* host, const _acfUID& componentID, const _acfUID& interfaceID,
                              ACFPtr<T>& into)
 {
-    ACFDetail::CreateHostComponent (host, componentID, interfaceID, into, [] {});
+    ACFWithHostFactory (host, [&] (const ACFPtr<IACFComponentFactory>& factory)
+    {
+        factory->CreateComponent (componentID, nullptr, interfaceID, into.Out());
+    });
 }
 
 /**
@@ -142,8 +141,11 @@ template <class V1, class V2>
 void ACFCreateHostComponent (IACFUnknown* host, const _acfUID& componentID, const _acfUID& version1ID,
                              ACFPtr<V1>& version1, const _acfUID& version2ID, ACFPtr<V2>& version2)
 {
-    ACFDetail::CreateHostComponent (host, componentID, version1ID, version1,
-                                    [&] { ACFQueryHostVersion (version1, version2ID, version2); });
+    ACFWithHostFactory (host, [&] (const ACFPtr<IACFComponentFactory>& factory)
+    {
+        factory->CreateComponent (componentID, nullptr, version1ID, version1.Out());
+        ACFQueryHostVersion (version1, version2ID, version2);
+    });
 }
 
 /**
