@@ -430,7 +430,7 @@ AAX_ResultCode HushmoorAAXProcessor::prepare (bool always)
 
     const bool layoutChanged = layout != processor->getBusesLayout();
 
-    if (always || layoutChanged || ! prepared || sampleRate != preparedRate)
+    if (always || layoutChanged || ! prepared)
     {
         // Allocated before taking the lock, so the audio thread waits only for the swap.
         juce::AudioBuffer<float> newScratch (2, maxBlockSize);
@@ -450,7 +450,6 @@ AAX_ResultCode HushmoorAAXProcessor::prepare (bool always)
         processor->setRateAndBufferSizeDetails (sampleRate, maxBlockSize);
         processor->prepareToPlay (sampleRate, maxBlockSize);
         std::swap (scratch, newScratch);
-        preparedRate = sampleRate;
         prepared = true;
         audioHasRun = false;
     }

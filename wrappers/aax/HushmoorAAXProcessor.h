@@ -106,7 +106,8 @@ private:
     const char* getParameterID (int processorIndex) const noexcept;
     AAX_ResultCode addParameters();
     /** Takes the host's channel formats, sample rate and mode; prepares the processor when
-        asked to, when it was not yet, or when its layout or rate changed. */
+        asked to (every Initialize, which also takes the host's rate), when it was not yet,
+        or when its layout changed. */
     AAX_ResultCode prepare (bool always);
     void process (const ProcessContext& context) noexcept;
     void processSlice (float* const* inputs, float* const* outputs, int numIn, int numOut,
@@ -157,7 +158,6 @@ private:
     bool delivering = false;                // host thread only
 
     double sampleRate = 44100.0;
-    double preparedRate = 0.0;
     juce::AudioBuffer<float> scratch;       // inputs without an output (two in, one out)
     juce::MidiBuffer midiEvents;
     bool prepared = false;                  // changed under the callback lock
