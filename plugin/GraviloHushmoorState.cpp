@@ -97,6 +97,7 @@ bool GraviloHushmoorAudioProcessor::restoreState (const void* data, int sizeInBy
     const auto activeText = reader.getAttribute ("activePreset");
     const int active = activeText ? HushmoorStateReader::parseInteger (*activeText) : 0;
 
+    // Read aside first, so that even a failed allocation leaves the presets as they were.
     struct ReadPreset
     {
         juce::String name;
