@@ -303,3 +303,16 @@ TEST_F (AAXWrapper, AHostThatTakesNoChangesForLongGetsWholeGesturesAndTheLastVal
     for (const auto* id : { "2", "3", "4" })
         EXPECT_EQ (published (id), processor().getParameter (std::atoi (id))) << id;
 }
+
+TEST_F (AAXWrapper, AStateRestoredBeforeTheFirstBlockTakesEffectWithoutAFade)
+{
+    ASSERT_EQ (initialised, AAX_SUCCESS);
+    constexpr std::uint32_t stateChunk = 0x6A756365;
+
+    HostEffect source (Registered::effect(), plugin.Component(), log);
+    ASSERT_EQ (source.Initialize(), AAX_SUCCESS);
+    source.SetParameter ("0", 0.0);
+
+    ASSERT_EQ (plugin.SetChunk (stateChunk, source.GetChunk (stateChunk)), AAX_SUCCESS);
+    EXPECT_TRUE (passesUntouched()) << "the gate is off from the first sample";
+}
