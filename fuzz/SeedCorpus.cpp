@@ -201,6 +201,23 @@ namespace
         write (root, target, "other-kinds", juce::MemoryBlock (otherKinds, sizeof (otherKinds)));
     }
 
+    /** The texts the processor shows, as a host's user would type them back. */
+    void writeParameterTexts (const juce::File& root)
+    {
+        for (int index = 0; index < totalNumParams; ++index)
+        {
+            for (const float v : { 0.0f, 0.0001f, 0.134f, 0.4f, 1.0f })
+            {
+                const auto text = GraviloHushmoorAudioProcessor::getParameterTextForValue (index, v);
+                juce::MemoryOutputStream out;
+                out.writeByte (static_cast<char> (index + 1));
+                out << text;
+                write (root, "fuzz_parameter_text", (juce::String (index) + "-" + juce::String (v)).toRawUTF8(),
+                       out.getMemoryBlock());
+            }
+        }
+    }
+
     /** The bodies of the AAX wrapper's chunks, as its own GetChunk writes them. */
     void writeAAXChunks (const juce::File& root)
     {
@@ -243,6 +260,7 @@ int main (int argc, char** argv)
     writeStrings (root);
     writeControlsChunks (root);
     writeParserBodies (root);
+    writeParameterTexts (root);
     writeAAXChunks (root);
     return 0;
 }
