@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <functional>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -62,6 +64,32 @@ namespace
             p.setParameter (k, extremes[k]);
 
         writeState (root, "extreme-values", p);
+    }
+
+    /** Program names as hosts hand them over: records of a program, a length and the bytes. */
+    void writeProgramNames (const juce::File& root)
+    {
+        const std::pair<const char*, std::vector<std::string>> seeds[] {
+            { "not-utf8", { "Fl\xf6\x80\x80\x80te", "x\xf4\x90\x80\x80", "x\xf7\xbf\xbf\xbf", "\xc0\x80", "s\xed\xa0\x80" } },
+            { "legacy-8-bit", { "Fl\xf6te", "Caf\xe9", "\xc4nderung \xa7 3" } },
+            { "longer-than-the-field", { "a" + std::string (24, '\xe4'), "a\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4\xc3\xa4",
+                                         std::string (40, 'x') } },
+        };
+
+        for (const auto& [name, names] : seeds)
+        {
+            juce::MemoryOutputStream out;
+            int program = 0;
+
+            for (const auto& text : names)
+            {
+                out.writeByte (static_cast<char> (program++));
+                out.writeByte (static_cast<char> (text.size()));
+                out.write (text.data(), text.size());
+            }
+
+            write (root, "fuzz_vst2_program_names", name, out.getMemoryBlock());
+        }
     }
 
     /** Blocks through the processor with the values of its own programs: stereo at 48 kHz,
@@ -201,20 +229,26 @@ namespace
         write (root, target, "other-kinds", juce::MemoryBlock (otherKinds, sizeof (otherKinds)));
     }
 
-    /** The texts the processor shows, as a host's user would type them back. */
+    /** The texts a host shows, the processor's own and its number display's, as a host's
+        user would type them back. */
     void writeParameterTexts (const juce::File& root)
     {
+        const auto writeText = [&root] (int index, const juce::String& name, const juce::String& text)
+        {
+            juce::MemoryOutputStream out;
+            out.writeByte (static_cast<char> (index + 1));
+            out << text;
+            write (root, "fuzz_parameter_text", (juce::String (index) + "-" + name).toRawUTF8(), out.getMemoryBlock());
+        };
+
         for (int index = 0; index < totalNumParams; ++index)
         {
             for (const float v : { 0.0f, 0.0001f, 0.134f, 0.4f, 1.0f })
-            {
-                const auto text = GraviloHushmoorAudioProcessor::getParameterTextForValue (index, v);
-                juce::MemoryOutputStream out;
-                out.writeByte (static_cast<char> (index + 1));
-                out << text;
-                write (root, "fuzz_parameter_text", (juce::String (index) + "-" + juce::String (v)).toRawUTF8(),
-                       out.getMemoryBlock());
-            }
+                writeText (index, juce::String (v), GraviloHushmoorAudioProcessor::getParameterTextForValue (index, v));
+
+            AAX_CString number;
+            number.AppendNumber (0.25, 3);
+            writeText (index, "number", number.Get());
         }
     }
 
@@ -256,6 +290,7 @@ int main (int argc, char** argv)
     const juce::ScopedJuceInitialiser_GUI framework;
     const juce::File root (juce::File::getCurrentWorkingDirectory().getChildFile (argv[1]));
     writeStates (root);
+    writeProgramNames (root);
     writeProcessing (root);
     writeStrings (root);
     writeControlsChunks (root);

@@ -1,47 +1,11 @@
 // Any bytes as a VST 2.4 chunk, through the plug-in's entry point and dispatcher as a host
 // calls it: the answer is 1 only when the state was restored, a refused chunk changes
 // nothing, and a restored one saves again as bytes that restore byte for byte.
-#include "fuzz/FuzzSupport.h"
-#include "wrappers/vst2/HushmoorVst2Wrapper.h"
-
-#include <vector>
-
-extern "C" AEffect* VSTPluginMain (VstHostCallback hostCallback);
+#include "fuzz/Vst2FuzzSupport.h"
 
 namespace
 {
-    std::intptr_t host (AEffect*, std::int32_t opcode, std::int32_t, std::intptr_t, void*, float)
-    {
-        return opcode == toInt (VstHostOpcode::version) ? 2400 : 0;
-    }
-
-    std::intptr_t dispatch (AEffect* effect, VstDispatcherOpcode opcode, std::int32_t index, std::intptr_t value, void* ptr)
-    {
-        return effect->dispatcher (effect, toInt (opcode), index, value, ptr, 0.0f);
-    }
-
-    std::vector<std::uint8_t> chunkOf (AEffect* effect)
-    {
-        void* data = nullptr;
-        const auto size = dispatch (effect, VstDispatcherOpcode::getChunk, 0, 0, &data);
-        hushmoor::fuzz::check (size > 0 && data != nullptr, "no chunk");
-        const auto* bytes = static_cast<const std::uint8_t*> (data);
-        return { bytes, bytes + size };
-    }
-
-    std::intptr_t setChunk (AEffect* effect, std::vector<std::uint8_t> chunk, bool isProgram)
-    {
-        return dispatch (effect, VstDispatcherOpcode::setChunk, isProgram ? 1 : 0,
-                         static_cast<std::intptr_t> (chunk.size()), chunk.data());
-    }
-
-    AEffect* makeInstance()
-    {
-        auto* effect = VSTPluginMain (&host);
-        hushmoor::fuzz::check (effect != nullptr, "no instance");
-        dispatch (effect, VstDispatcherOpcode::open, 0, 0, nullptr);
-        return effect;
-    }
+    using namespace hushmoor::fuzz::vst2;
 
     /** Two instances for the whole run, ended as a host ends them when the run is over. */
     struct Instances
@@ -59,8 +23,8 @@ namespace
 
         ~Instances()
         {
-            dispatch (plugin, VstDispatcherOpcode::close, 0, 0, nullptr);
-            dispatch (second, VstDispatcherOpcode::close, 0, 0, nullptr);
+            close (plugin);
+            close (second);
         }
 
         AEffect* const plugin = makeInstance();
@@ -78,9 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
     auto* const second = instances.second;
     const auto& baseline = instances.baseline;
 
-    check (setChunk (plugin, baseline, false) == 1, "the baseline was refused");
+    check (setChunk (plugin, baseline) == 1, "the baseline was refused");
 
-    // The host's buffer holds exactly the chunk: any read past it is a finding.
     const bool isProgram = size > 0 && (data[0] & 1) != 0;
     const auto answer = setChunk (plugin, { data, data + size }, isProgram);
     const auto saved = chunkOf (plugin);
@@ -93,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
         return 0;
     }
 
-    check (setChunk (second, saved, false) == 1, "a saved chunk was refused");
+    check (setChunk (second, saved) == 1, "a saved chunk was refused");
     check (chunkOf (second) == saved, "a saved chunk does not restore byte for byte");
     return 0;
 }

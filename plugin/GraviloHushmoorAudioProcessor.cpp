@@ -1,6 +1,7 @@
 #include "plugin/GraviloHushmoorAudioProcessor.h"
 
 #include "gui/GraviloHushmoorAudioProcessorEditor.h"
+#include "plugin/ValidUtf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -291,8 +292,9 @@ const juce::String GraviloHushmoorAudioProcessor::getProgramName (int index)
 
 void GraviloHushmoorAudioProcessor::changeProgramName (int index, const juce::String& newName)
 {
+    // Whatever a host handed over, the name is kept as text the state can write and read back.
     if (isProgramIndex (index))
-        presets_[index].name = newName;
+        presets_[index].name = hushmoor::makeValidUtf8 (newName);
 }
 
 void GraviloHushmoorAudioProcessor::initDefaultPreset()

@@ -1,5 +1,6 @@
 #include "wrappers/vst2/HushmoorVst2Wrapper.h"
 
+#include "plugin/ValidUtf8.h"
 #include "wrappers/common/EditorHostComponent.h"
 
 #include <algorithm>
@@ -15,11 +16,12 @@ namespace
     using int32 = std::int32_t;
     using wrappers::EditorHostComponent;
 
-    /** Writes text into a host buffer of maxLength characters plus the NUL. */
+    /** Writes text into a host buffer of maxLength bytes plus the NUL: valid UTF-8,
+        cut before a character that does not fit rather than inside it. */
     void copyToHost (const juce::String& text, char* destination, int32 maxLength)
     {
         if (destination != nullptr)
-            text.copyToUTF8 (destination, static_cast<size_t> (maxLength) + 1);
+            hushmoor::makeValidUtf8 (text).copyToUTF8 (destination, static_cast<size_t> (maxLength) + 1);
     }
 
     /** True when any input and output share memory other than as the same channel in
@@ -267,9 +269,10 @@ AudioEffect::int32 HushmoorVst2Wrapper::getProgram()
 
 void HushmoorVst2Wrapper::setProgramName (const char* name)
 {
+    // At most the field's length; the bytes need not be UTF-8.
     if (name != nullptr)
         processor->changeProgramName (processor->getCurrentProgram(),
-                                      juce::String::fromUTF8 (name, static_cast<int> (strnlen (name, maxTextLength))));
+                                      hushmoor::makeValidUtf8 (name, strnlen (name, maxTextLength)));
 }
 
 void HushmoorVst2Wrapper::getProgramName (char* name)

@@ -5,6 +5,7 @@
 
 #include "plugin/GraviloHushmoorAudioProcessor.h"
 #include "tests/support/HeapGrowth.h"
+#include "tests/support/StrictUtf8.h"
 #include "tests/support/Vst3Reference.h"
 
 #include <gtest/gtest.h>
@@ -276,6 +277,53 @@ TEST_F (Vst2EndToEnd, ChunkRestoresEveryProgramIntoAFreshInstance)
     }
 
     EXPECT_FLOAT_EQ (b.getParameter (2), 0.35f);
+}
+
+TEST_F (Vst2EndToEnd, ProgramNamesOfAnyBytesReadBackAsUtf8AndTheSavedStateRestores)
+{
+    // What a host may pass: a legacy 8-bit encoding, sequences that are not UTF-8 (each
+    // maximal ill-formed part becomes one U+FFFD), names longer than the 24-byte field.
+    const std::string r = "\xef\xbf\xbd", a = "\xc3\xa4";
+    const auto times = [] (const std::string& s, int n) { std::string t; while (n-- > 0) t += s; return t; };
+    std::vector<std::pair<std::string, std::string>> names {
+        { "Fl\xf6\x80\x80\x80te", "Fl" + times (r, 4) + "te" }, { "Fl\xf6te", "Fl" + r + "te" },
+        { "x\xf4\x90\x80\x80", "x" + times (r, 4) }, { "x\xf7\xbf\xbf\xbf", "x" + times (r, 4) },
+        { "\xc0\x80\xc1\xbf", times (r, 4) }, { "\xe0\x80\x80", times (r, 3) }, { "s\xed\xa0\x80", "s" + times (r, 3) },
+        { "\xf5\xf8\xfc\xfe\xff", times (r, 5) }, { "\xe2\x82" "a", r + "a" }, { "\xf0\x9f\x98" "b", r + "b" },
+        { "Gr\xc3\xbc\xc3\x9f" "e \xe2\x82\xac \xf0\x9f\x98\x80", "Gr\xc3\xbc\xc3\x9f" "e \xe2\x82\xac \xf0\x9f\x98\x80" },
+        { "a" + times (a, 12), "a" + times (a, 11) },                       // the field ends inside a character
+        { times (a, 13), times (a, 12) }, { times ("\xf0\x9f\x98\x80", 7), times ("\xf0\x9f\x98\x80", 6) },
+        { times ("\xff", 30), times (r, 8) } };                              // kept whole, shown as far as it fits
+
+    for (int byte = 1; byte < 256; ++byte)
+        names.emplace_back (std::string ("a") + static_cast<char> (byte) + "z", byte < 0x80 ? "" : "a" + r + "z");
+
+    for (std::size_t first = 0; first < names.size(); first += numPrograms)
+    {
+        Vst2Instance plugin;
+
+        for (std::size_t i = first; i < std::min (first + numPrograms, names.size()); ++i)
+        {
+            auto& [given, expected] = names[i];
+            const auto program = static_cast<std::intptr_t> (i - first);
+            plugin.dispatch (VstDispatcherOpcode::setProgram, 0, program);
+            plugin.dispatch (VstDispatcherOpcode::setProgramName, 0, 0, given.data());
+
+            char indexed[64];
+            std::memset (indexed, 0x7f, sizeof indexed);
+            ASSERT_EQ (plugin.dispatch (VstDispatcherOpcode::getProgramNameIndexed, static_cast<std::int32_t> (program), 0, indexed), 1);
+            const auto shown = plugin.text (VstDispatcherOpcode::getProgramName);
+            EXPECT_EQ (std::string (indexed), shown);
+            EXPECT_LE (shown.size(), 24u) << i;
+            EXPECT_TRUE (hushmoor::test::isStrictUtf8 (shown)) << i;
+            EXPECT_EQ (shown, expected.empty() ? given : expected) << i;
+        }
+
+        const auto saved = getChunk (plugin);
+        Vst2Instance restored;
+        ASSERT_EQ (setChunk (restored, saved), 1) << "names from " << first;
+        EXPECT_EQ (getChunk (restored), saved);
+    }
 }
 
 TEST_F (Vst2EndToEnd, EmptyTruncatedOrForeignChunksAreRefusedAndChangeNothing)
