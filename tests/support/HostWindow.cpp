@@ -38,7 +38,7 @@ namespace hushmoor::test
         }
     }
 
-    HostWindow::HostWindow()
+    HostWindow::HostWindow (int x, int y)
     {
         auto* display = hostDisplay();
 
@@ -47,7 +47,7 @@ namespace hushmoor::test
 
         installQuietXErrorHandler();
         const int screen = DefaultScreen (display);
-        window = XCreateSimpleWindow (display, RootWindow (display, screen), 0, 0, 400, 400, 0,
+        window = XCreateSimpleWindow (display, RootWindow (display, screen), x, y, 400, 400, 0,
                                       BlackPixel (display, screen), BlackPixel (display, screen));
         XMapWindow (display, window);
         XSync (display, False);

@@ -13,7 +13,8 @@ namespace hushmoor::test
     class HostWindow
     {
     public:
-        HostWindow();
+        /** At that place on the screen: windows that overlap hide each other's pixels. */
+        explicit HostWindow (int x = 0, int y = 0);
         ~HostWindow();
 
         HostWindow (const HostWindow&) = delete;

@@ -81,8 +81,9 @@ AAX_ResultCode HushmoorAAXGUI::CreateViewContents()
 
 AAX_ResultCode HushmoorAAXGUI::CreateViewContainer()
 {
-    // The view goes with each container; a new container gets a new one.
-    return view == nullptr ? CreateViewContents() : attachView();
+    // The view goes with each container. A view whose editor a newer GUI of the same
+    // effect took over is built again: the view given a container last shows the editor.
+    return view == nullptr || ! view->hasEditor() ? CreateViewContents() : attachView();
 }
 
 AAX_ResultCode HushmoorAAXGUI::attachView()

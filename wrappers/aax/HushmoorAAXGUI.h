@@ -24,6 +24,12 @@ class HushmoorAAXProcessor;
     the host handed over last. The editor follows the processor's values by itself (its
     timer), so parameter updates need nothing here.
 
+    A processor has one editor. When two GUI objects show one effect (a window reopened
+    before the old GUI is released, or two windows at once), the newest view takes the
+    editor over and the older view is left empty; the editor is deleted only with the view
+    that holds it, so the GUIs may be released in either order. An emptied view gets the
+    editor back when the host hands it a container again.
+
     Host calls come from the host's thread; every touch of the view takes a
     juce::MessageManagerLock, since the framework's message thread is our own. What the
     editor does on that thread reaches the host on the host's thread: its edits through

@@ -8,12 +8,32 @@ EditorHostComponent::EditorHostComponent (juce::AudioProcessor& p, ResizeCallbac
 {
     setOpaque (true);
 
-    if (auto* created = processor.createEditorIfNeeded())
+    // A processor has one editor. When another view holds it (a host that opens a second
+    // view of one instance), this newer view takes it over and the older one is left
+    // empty: an editor is only ever deleted by the view that holds it.
+    if (auto* existing = processor.getActiveEditor())
+    {
+        if (auto* holder = dynamic_cast<EditorHostComponent*> (existing->getParentComponent()))
+            editor = holder->releaseEditor();
+    }
+    else if (auto* created = processor.createEditorIfNeeded())
     {
         editor.reset (created);
+    }
+
+    if (editor != nullptr)
+    {
         addAndMakeVisible (*editor);
         setSize (editor->getWidth(), editor->getHeight());
     }
+}
+
+std::unique_ptr<juce::AudioProcessorEditor> EditorHostComponent::releaseEditor()
+{
+    if (editor != nullptr)
+        removeChildComponent (editor.get());
+
+    return std::move (editor);
 }
 
 EditorHostComponent::~EditorHostComponent()

@@ -12,14 +12,17 @@ namespace hushmoor::wrappers
 /**
     Holds the processor's editor inside the host's window. The editor is created here
     and deleted here (telling the processor first); the component is a child of the
-    host's native window once attached. Message thread (or under its lock) only.
+    host's native window once attached. A processor has one editor: a second component
+    made for it takes the editor over from the first, which is left empty. Message thread
+    (or under its lock) only.
 */
 class EditorHostComponent final : public juce::Component
 {
 public:
     using ResizeCallback = std::function<void (int width, int height)>;
 
-    /** Null editor when the processor has none; check hasEditor(). */
+    /** Null editor when the processor has none, or when its editor is held by something
+        other than an EditorHostComponent; check hasEditor(). */
     EditorHostComponent (juce::AudioProcessor& processor, ResizeCallback onResize);
     ~EditorHostComponent() override;
 
@@ -39,6 +42,9 @@ public:
     void childBoundsChanged (juce::Component* child) override;
 
 private:
+    /** Gives the editor up to a newer component, which then owns it. */
+    std::unique_ptr<juce::AudioProcessorEditor> releaseEditor();
+
     juce::AudioProcessor& processor;
     ResizeCallback onResize;
     std::unique_ptr<juce::AudioProcessorEditor> editor;
