@@ -589,14 +589,16 @@ AAX_ResultCode HushmoorAAXProcessor::GetChunkSize (std::uint32_t chunkID, std::u
 
     return AAX_Guarded ([&]
     {
+        // The state is taken here and GetChunk hands over this copy: the editor may change
+        // a value (and so the state's length) between the host's two calls.
         juce::MemoryBlock state;
         processor->getStateInformation (state);
 
         if (state.getSize() > static_cast<size_t> (std::numeric_limits<std::int32_t>::max()))
             return AAX_RESULT_BAD_CHUNK_SIZE;
 
-        lastStateChunkSize = static_cast<std::uint32_t> (state.getSize());
-        *size = lastStateChunkSize;
+        std::swap (savedState, state);
+        *size = static_cast<std::uint32_t> (savedState.getSize());
         return AAX_SUCCESS;
     });
 }
@@ -606,21 +608,15 @@ AAX_ResultCode HushmoorAAXProcessor::GetChunk (std::uint32_t chunkID, AAX_SPlugI
     if (chunkID != stateChunkID || chunk == nullptr)
         return AAX_CEffectParameters::GetChunk (chunkID, chunk);
 
-    return AAX_Guarded ([&]
-    {
-        juce::MemoryBlock state;
-        processor->getStateInformation (state);
+    // The host made room for the size it was told, which is the size of this copy.
+    if (savedState.isEmpty())
+        return AAX_RESULT_BAD_CHUNK_SIZE;
 
-        // The host made room for the size it was told; anything else would overflow it.
-        if (lastStateChunkSize == 0 || state.getSize() != lastStateChunkSize)
-            return AAX_RESULT_BAD_CHUNK_SIZE;
-
-        chunk->dataSize = static_cast<std::int32_t> (state.getSize());
-        std::memset (chunk->name, 0, sizeof (chunk->name));
-        std::strncpy (chunk->name, stateChunkName, sizeof (chunk->name) - 1);
-        std::memcpy (chunk->data, state.getData(), state.getSize());
-        return AAX_SUCCESS;
-    });
+    chunk->dataSize = static_cast<std::int32_t> (savedState.getSize());
+    std::memset (chunk->name, 0, sizeof (chunk->name));
+    std::strncpy (chunk->name, stateChunkName, sizeof (chunk->name) - 1);
+    std::memcpy (chunk->data, savedState.getData(), savedState.getSize());
+    return AAX_SUCCESS;
 }
 
 AAX_ResultCode HushmoorAAXProcessor::SetChunk (std::uint32_t chunkID, const AAX_SPlugInChunk* chunk)

@@ -86,7 +86,8 @@ public:
     AAX_ResultCode GetNumberOfChunks (std::int32_t* numChunks) const override;
     AAX_ResultCode GetChunkIDFromIndex (std::int32_t index, std::uint32_t* chunkID) const override;
     AAX_ResultCode GetChunkSize (std::uint32_t chunkID, std::uint32_t* size) const override;
-    /** -20008, record untouched, unless the state still has the size GetChunkSize reported. */
+    /** The state as GetChunkSize took it, whatever changed since; -20008, record untouched,
+        before any GetChunkSize. */
     AAX_ResultCode GetChunk (std::uint32_t chunkID, AAX_SPlugInChunk* chunk) const override;
     /** Restores through the processor's own state code, which ignores what it cannot read. */
     AAX_ResultCode SetChunk (std::uint32_t chunkID, const AAX_SPlugInChunk* chunk) override;
@@ -144,7 +145,7 @@ private:
 
     std::vector<std::string> parameterIDs;  // "0" .. "4", by processor index
     std::int32_t stateChunkIndex = 0;
-    mutable std::uint32_t lastStateChunkSize = 0;
+    mutable juce::MemoryBlock savedState;   // taken by GetChunkSize, handed over by GetChunk
     bool bypassPacketRegistered = false;
     bool masterBypass = false;              // the host's last value, kept for the next Initialize
 

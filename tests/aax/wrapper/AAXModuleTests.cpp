@@ -459,14 +459,12 @@ TEST_F (AAXModule, BadHostInputChangesNothing)
         EXPECT_EQ (plugin.state(), before);
     }
 
-    // A state whose size changed since the host asked for it is refused, the record untouched
-    // (0.3 is stored with 20 digits, 0.5 with one).
-    std::uint32_t reported = 0;
-    ASSERT_EQ (e.GetChunkSize (juceChunk, &reported), AAX_SUCCESS);
-    plugin.effect.SetParameter ("2", 0.5);
-    const std::vector<char> untouched (56 + reported, '\x11');
+    // The state asked for before its size: refused, the record untouched.
+    Instance fresh;
+    const std::vector<char> untouched (56 + before.size(), '\x11');
     auto record = untouched;
-    EXPECT_EQ (e.GetChunk (juceChunk, reinterpret_cast<AAX_SPlugInChunk*> (record.data())), AAX_RESULT_BAD_CHUNK_SIZE);
+    EXPECT_EQ (fresh.effect.Effect().GetChunk (juceChunk, reinterpret_cast<AAX_SPlugInChunk*> (record.data())),
+               AAX_RESULT_BAD_CHUNK_SIZE);
     EXPECT_EQ (record, untouched);
 
     // Process records a host got wrong: no link, no buffers, no length.
