@@ -1,4 +1,6 @@
-// The AAX wrapper's reading of a parameter value that a host's user typed.
+// The AAX wrapper's reading of a parameter value that a host's user typed: whatever it
+// accepts lies in 0..1, and both texts a host shows for that value (the plug-in's own and
+// its number display) read back to a value that shows them again.
 //
 // Input: a byte choosing the parameter index (-1 to 5, so indices beyond the five too),
 // then the text.
@@ -6,6 +8,8 @@
 
 #include "plugin/GraviloHushmoorAudioProcessor.h"
 #include "wrappers/aax/HushmoorAAXParameterText.h"
+
+#include "AAX_CNumberDisplayDelegate.h"
 
 #include <cmath>
 #include <string_view>
@@ -33,5 +37,19 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
     check (again.has_value(), "the plug-in's own text was refused");
     check (GraviloHushmoorAudioProcessor::getParameterTextForValue (index, *again).toStdString() == shown,
            "the plug-in's own text read back to another");
+
+    // So does the host's number display of it, at every length the host may ask for.
+    const AAX_CNumberDisplayDelegate<float, 3u, 0u> display;
+
+    for (std::int32_t length = 1; length <= 8; ++length)
+    {
+        AAX_CString number, numberAgain;
+        display.ValueToString (*value, length, &number);
+        const auto read = hushmoor::aax::readParameterText (index, number.Get());
+        check (read.has_value(), "the host's number display was refused");
+        display.ValueToString (*read, length, &numberAgain);
+        check (number == numberAgain, "the host's number display read back to another");
+    }
+
     return 0;
 }

@@ -34,13 +34,24 @@ namespace
         return true;
     }
 
-    /** A number, optionally followed by the unit; read in the C locale whatever the process's. */
-    std::optional<double> readNumber (std::string_view text, std::string_view unit) noexcept
+    /** A leading number, read in the C locale whatever the process's, and what follows it. */
+    struct LeadingNumber
+    {
+        double value;
+        std::string_view rest;   // trimmed
+    };
+
+    std::optional<LeadingNumber> readLeadingNumber (std::string_view text) noexcept
     {
         text = trim (text);
 
         if (! text.empty() && text.front() == '+')
+        {
             text.remove_prefix (1);
+
+            if (! text.empty() && text.front() == '-')   // "+-3" is no number
+                return {};
+        }
 
         double number = 0.0;
         const auto [end, error] = std::from_chars (text.data(), text.data() + text.size(), number);
@@ -48,12 +59,20 @@ namespace
         if (error != std::errc() || std::isnan (number))
             return {};
 
-        const auto rest = trim (text.substr (static_cast<std::size_t> (end - text.data())));
+        return LeadingNumber { number, trim (text.substr (static_cast<std::size_t> (end - text.data()))) };
+    }
 
-        if (! rest.empty() && ! equalsIgnoringCase (rest, unit))
+    /** A number followed by its unit, in any case, or by the start of it that a host's
+        length limit left ("-37.89 d"). */
+    std::optional<double> readNumber (std::string_view text, std::string_view unit) noexcept
+    {
+        const auto number = readLeadingNumber (text);
+
+        if (! number || number->rest.empty() || number->rest.size() > unit.size()
+             || ! equalsIgnoringCase (number->rest, unit.substr (0, number->rest.size())))
             return {};
 
-        return number;
+        return number->value;
     }
 
     /** Numbers as texts order them: "-0.00" comes before "0.00". */
@@ -94,7 +113,21 @@ namespace
 
 std::optional<float> readParameterText (int index, std::string_view text)
 {
+    if (index < 0 || index >= totalNumParams)
+        return {};
+
     text = trim (text);
+
+    // A bare number is the value itself, as the host's number display shows it ("0.250",
+    // never with a sign): not a number of decibels or milliseconds without its unit, which
+    // would read the same text two ways.
+    if (const auto number = readLeadingNumber (text); number && number->rest.empty())
+    {
+        if (std::signbit (number->value) || number->value > 1.0)
+            return {};
+
+        return static_cast<float> (number->value);
+    }
 
     if (index == bypassParam || index == dualMonoParam)
     {
@@ -102,9 +135,6 @@ std::optional<float> readParameterText (int index, std::string_view text)
         if (equalsIgnoringCase (text, "Off"))  return 0.0f;
         return {};
     }
-
-    if (index != thresholdParam && index != attackParam && index != decayParam)
-        return {};
 
     if (index == thresholdParam && text == "-oo")
         return 0.0f;
@@ -123,12 +153,17 @@ std::optional<float> readParameterText (int index, std::string_view text)
         return readNumber (shownText, unit).value_or (-std::numeric_limits<double>::infinity());
     };
 
-    // Above 0 the threshold shows a number of decibels; 0 itself is "-oo".
+    // Above 0 the threshold shows a number of decibels; 0 itself is "-oo". A number below
+    // the lowest or above the highest the parameter shows is refused, not taken as an end.
     const float lowest = index == thresholdParam ? std::numeric_limits<float>::denorm_min() : 0.0f;
+
+    if (*target < shown (lowest))
+        return {};
+
     const auto first = firstWhere (lowest, 1.0f, [&] (float v) { return ! isBefore (shown (v), *target); });
 
     if (! first)
-        return 1.0f;
+        return {};
 
     if (! isSame (shown (*first), *target))
         return *first;

@@ -205,11 +205,43 @@ TEST_F (AAXWrapper, ReadsBackEveryTextItShows)
         }
     }
 
-    // Typed by hand: no unit, other case, beyond the range, more decimals.
+    // Both texts the host is shown for a value, at the lengths it asks for: the number its
+    // value string shows is the value itself, the text from the value is the processor's.
+    for (const auto* id : { "0", "1", "2", "3", "4" })
+    {
+        for (const double v : { 0.0, 0.0004, 0.134, 0.25, 0.3337, 0.5, 0.9995, 1.0 })
+        {
+            plugin.SetParameter (id, v);
+
+            for (const std::int32_t length : { 31, 5, 4, 2, 1 })
+            {
+                AAX_CString number, again;
+                ASSERT_EQ (e.GetParameterValueString (id, &number, length), AAX_SUCCESS);
+                double value = -1.0;
+                ASSERT_EQ (read (id, number.Get(), &value), AAX_SUCCESS) << id << " " << number.Get();
+                plugin.SetParameter (id, value);
+                e.GetParameterValueString (id, &again, length);
+                EXPECT_EQ (std::string (again.Get()), number.Get()) << id;
+                plugin.SetParameter (id, v);
+            }
+
+            // Whole, and with its unit cut short by a host's length limit ("-37.89 d").
+            const auto text = plugin.ParameterText (id);
+            const auto length = static_cast<std::int32_t> (text.size()) - (text.find (' ') != std::string::npos ? 1 : 0);
+            const auto shown = plugin.ParameterText (id, length);
+            double value = -1.0;
+            ASSERT_EQ (read (id, shown.c_str(), &value), AAX_SUCCESS) << id << " " << shown;
+            EXPECT_EQ (GraviloHushmoorAudioProcessor::getParameterTextForValue (std::atoi (id), static_cast<float> (value)),
+                       juce::String (text)) << id;
+        }
+    }
+
+    // Typed by hand: a bare number is the value from 0 to 1; a unit in any case; more
+    // decimals than shown.
     const struct { const char* id; const char* text; const char* shows; } typed[] {
-        { "2", " -20 ", "-20.00 dB" }, { "2", "-20db", "-20.00 dB" }, { "2", "+5 dB", "0.00 dB" }, { "2", "-oo", "-oo" },
-        { "3", "300 ms", "200.00 ms" }, { "3", "-5", "0.00 ms" }, { "4", "100.421", "100.43 ms" },
-        { "0", "off", "Off" }, { "1", " ON", "On" } };
+        { "2", " 0.250 ", "-48.07 dB" }, { "3", "0.5", "20.00 ms" }, { "2", "0", "-oo" }, { "0", "1", "On" },
+        { "2", "-20db", "-20.00 dB" }, { "2", "-oo", "-oo" }, { "2", "-0.001 dB", "-0.00 dB" },
+        { "4", "100.421 ms", "100.43 ms" }, { "3", "-0 ms", "0.00 ms" }, { "0", "off", "Off" }, { "1", " ON", "On" } };
 
     for (const auto& t : typed)
     {
@@ -219,8 +251,11 @@ TEST_F (AAXWrapper, ReadsBackEveryTextItShows)
                    t.shows) << t.text;
     }
 
-    // Junk is refused and writes nothing; the master bypass keeps the library's own texts.
-    for (const auto* junk : { "", "abc", "12 s", "dB", "nan dB", "--3", "3 dB ms", "1e999", "0x10" })
+    // Junk, and numbers read neither way (a bare number beyond 0 to 1, a number beyond what
+    // the parameter shows), are refused and write nothing; the master bypass keeps the
+    // library's own texts.
+    for (const auto* junk : { "", "abc", "12 s", "dB", "nan dB", "--3", "3 dB ms", "1e999", "0x10", "1.5", "-0.5",
+                              "-20", "-0", "+-0.5", "150", "+5 dB", "0.001 dB", "300 ms", "-5 ms", "inf", "3 dBm" })
     {
         double value = -1.0;
         EXPECT_EQ (read ("2", junk, &value), AAX_RESULT_BAD_STRING) << junk;
