@@ -3,6 +3,7 @@
 #include "AAX_IAutomationDelegate.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <type_traits>
 #include <utility>
@@ -100,6 +101,11 @@ void AAX_CParameter<T>::SetValue (T value)
 template <typename T>
 void AAX_CParameter<T>::PostValue (double normalizedValue)
 {
+    // Not a number is no value (a damaged chunk may hold one): nothing is asked of the
+    // host and nothing changes.
+    if (std::isnan (normalizedValue))
+        return;
+
     if (m_AutomationDelegate != nullptr)
     {
         // The host answers with UpdateNormalizedValue; its results here mean nothing to us.

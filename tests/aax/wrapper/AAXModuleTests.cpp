@@ -415,6 +415,30 @@ TEST_F (AAXModule, AStateWithValuesTheHostCannotHoldLeavesHostAndProcessorAgreei
         EXPECT_EQ (std::memcmp (&held, &c.read, sizeof held), 0) << c.text << ": " << held;
         EXPECT_EQ (published, c.published) << c.text;
     }
+
+    // A controls chunk from a damaged session: the library's range holds the values, and
+    // one that is not a number leaves the parameter as it was, with nothing asked of the host.
+    const std::pair<double, double> stored[] { { std::nan (""), 0.25 }, { HUGE_VAL, 1.0 }, { -HUGE_VAL, 0.0 },
+                                               { 2.5, 1.0 }, { -1.0, 0.0 }, { 1.0e-40, 1.0e-40f } };
+
+    for (const auto& [value, restored] : stored)
+    {
+        Instance plugin;
+        plugin.effect.SetParameter ("2", 0.25);
+        std::vector<char> body { 1, 1, 1, 1, 'd', '_', '2', 0 };
+        std::uint64_t bits = 0;
+        std::memcpy (&bits, &value, sizeof bits);
+
+        for (int shift = 56; shift >= 0; shift -= 8)
+            body.push_back (static_cast<char> ((bits >> shift) & 0xff));
+
+        plugin.log.Clear();
+        ASSERT_EQ (plugin.effect.SetChunk (elck, recordWithBody (elck, body)), AAX_SUCCESS) << value;
+        EXPECT_EQ (plugin.effect.ParameterValue ("2"), restored) << value;
+
+        for (const auto& call : plugin.log.OperationsOn ("automation"))
+            EXPECT_EQ (call.find ("nan"), std::string::npos) << call;
+    }
 }
 
 TEST_F (AAXModule, BadHostInputChangesNothing)
