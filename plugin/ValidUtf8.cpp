@@ -1,7 +1,6 @@
 #include "plugin/ValidUtf8.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 namespace hushmoor
@@ -32,6 +31,38 @@ namespace
         if (c == 0xf4)              return { 4, 0x80, 0x8f };   // nothing above U+10FFFF
         return { 0 };
     }
+
+    /** What the bytes start with: a well-formed sequence, an ill-formed part (to be
+        replaced), or a sequence cut off by their end (to be left out). */
+    struct Piece
+    {
+        enum class Kind { wellFormed, illFormed, cutOff } kind;
+        std::size_t length;
+    };
+
+    Piece firstPiece (const unsigned char* in, std::size_t numBytes) noexcept
+    {
+        const auto lead = leadOf (in[0]);
+
+        if (lead.length == 0)
+            return { Piece::Kind::illFormed, 1 };
+
+        // How far the bytes follow the sequence the lead byte starts.
+        std::size_t n = 1;
+
+        for (; n < lead.length && n < numBytes; ++n)
+        {
+            const auto low = n == 1 ? lead.secondLow : static_cast<unsigned char> (0x80);
+            const auto high = n == 1 ? lead.secondHigh : static_cast<unsigned char> (0xbf);
+
+            if (in[n] < low || in[n] > high)
+                break;
+        }
+
+        if (n == lead.length)  return { Piece::Kind::wellFormed, n };
+        if (n == numBytes)     return { Piece::Kind::cutOff, n };
+        return { Piece::Kind::illFormed, n };
+    }
 }
 
 juce::String makeValidUtf8 (const char* bytes, std::size_t numBytes)
@@ -39,41 +70,21 @@ juce::String makeValidUtf8 (const char* bytes, std::size_t numBytes)
     if (bytes == nullptr)
         return {};
 
+    numBytes = static_cast<std::size_t> (std::find (bytes, bytes + numBytes, '\0') - bytes);
     const auto* in = reinterpret_cast<const unsigned char*> (bytes);
-    numBytes = static_cast<std::size_t> (std::find (in, in + numBytes, 0) - in);
-
     std::string out;
     out.reserve (numBytes);
 
     for (std::size_t i = 0; i < numBytes;)
     {
-        const auto lead = leadOf (in[i]);
+        const auto piece = firstPiece (in + i, numBytes - i);
 
-        if (lead.length == 0)
-        {
-            out += replacementCharacter;
-            ++i;
-            continue;
-        }
-
-        // How far the bytes follow the sequence the lead byte starts.
-        std::size_t n = 1;
-
-        for (; n < lead.length && i + n < numBytes; ++n)
-        {
-            const auto low = n == 1 ? lead.secondLow : static_cast<unsigned char> (0x80);
-            const auto high = n == 1 ? lead.secondHigh : static_cast<unsigned char> (0xbf);
-
-            if (in[i + n] < low || in[i + n] > high)
-                break;
-        }
-
-        if (n == lead.length)
-            out.append (bytes + i, n);
-        else if (i + n < numBytes)
+        if (piece.kind == Piece::Kind::wellFormed)
+            out.append (bytes + i, piece.length);
+        else if (piece.kind == Piece::Kind::illFormed)
             out += replacementCharacter;
 
-        i += n;
+        i += piece.length;
     }
 
     return juce::String::fromUTF8 (out.data(), static_cast<int> (out.size()));
@@ -83,9 +94,20 @@ juce::String makeValidUtf8 (const juce::String& text)
 {
     const auto* bytes = text.toRawUTF8();
     const auto numBytes = text.getNumBytesAsUTF8();
-    const auto valid = makeValidUtf8 (bytes, numBytes);
+    const auto* in = reinterpret_cast<const unsigned char*> (bytes);
 
-    return valid.getNumBytesAsUTF8() == numBytes && std::memcmp (valid.toRawUTF8(), bytes, numBytes) == 0 ? text : valid;
+    // Most texts are valid already: they come back as they are, without a copy.
+    for (std::size_t i = 0; i < numBytes;)
+    {
+        const auto piece = firstPiece (in + i, numBytes - i);
+
+        if (piece.kind != Piece::Kind::wellFormed)
+            return makeValidUtf8 (bytes, numBytes);
+
+        i += piece.length;
+    }
+
+    return text;
 }
 
 } // namespace hushmoor
