@@ -591,6 +591,7 @@ AAX_ResultCode HushmoorAAXProcessor::GetChunkSize (std::uint32_t chunkID, std::u
     {
         // The state is taken here and GetChunk hands over this copy: the editor may change
         // a value (and so the state's length) between the host's two calls.
+        savedState.reset();
         juce::MemoryBlock state;
         processor->getStateInformation (state);
 
