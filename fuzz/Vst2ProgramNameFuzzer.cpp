@@ -6,7 +6,8 @@
 // Input: records of a program byte (taken modulo 12), a length byte and that many bytes
 // of name.
 #include "fuzz/Vst2FuzzSupport.h"
-#include "tests/support/StrictUtf8.h"
+
+#include <iconv.h>
 
 #include <cstring>
 #include <string>
@@ -17,6 +18,19 @@ namespace
 
     constexpr int numPrograms = 12;
     constexpr std::size_t fieldLength = 24;
+
+    /** Strict UTF-8 (no surrogates, overlong forms, code points above U+10FFFF or cut-off
+        characters), as the C library's converter judges it, not the plug-in's own code. */
+    bool isStrictUtf8 (std::string text)
+    {
+        const auto converter = iconv_open ("UTF-32LE", "UTF-8");
+        std::string out (4 * text.size() + 4, '\0');
+        char *in = text.data(), *to = out.data();
+        std::size_t inLeft = text.size(), outLeft = out.size();
+        const bool converted = iconv (converter, &in, &inLeft, &to, &outLeft) != static_cast<std::size_t> (-1);
+        iconv_close (converter);
+        return converted && inLeft == 0;
+    }
 
     struct Instances
     {
@@ -53,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, std::size_t siz
         const auto* end = static_cast<const char*> (std::memchr (shown, 0, fieldLength + 1));
         check (end != nullptr, "a name longer than the field");
         check (end + 1 == shown + sizeof shown || end[1] == 0x7f, "written past the name's end");
-        check (hushmoor::test::isStrictUtf8 (std::string (shown, static_cast<std::size_t> (end - shown))), "a name that is not UTF-8");
+        check (isStrictUtf8 (std::string (shown, static_cast<std::size_t> (end - shown))), "a name that is not UTF-8");
     }
 
     const auto saved = chunkOf (plugin);
