@@ -1,5 +1,7 @@
 #include "plugin/HushmoorStateReader.h"
 
+#include "plugin/ValidUtf8.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -20,43 +22,6 @@ namespace
     {
         return static_cast<std::uint32_t> (p[0]) | static_cast<std::uint32_t> (p[1]) << 8
              | static_cast<std::uint32_t> (p[2]) << 16 | static_cast<std::uint32_t> (p[3]) << 24;
-    }
-
-    /** True when the bytes are valid UTF-8 (no overlong forms, surrogates or code
-        points above U+10FFFF, nothing cut off). */
-    bool isValidUtf8 (const unsigned char* p, const unsigned char* end) noexcept
-    {
-        while (p < end)
-        {
-            const unsigned c = *p++;
-
-            if (c < 0x80)
-                continue;
-
-            int extra;
-            unsigned codePoint, minimum;
-
-            if ((c & 0xe0) == 0xc0)       { extra = 1; codePoint = c & 0x1f; minimum = 0x80; }
-            else if ((c & 0xf0) == 0xe0)  { extra = 2; codePoint = c & 0x0f; minimum = 0x800; }
-            else if ((c & 0xf8) == 0xf0)  { extra = 3; codePoint = c & 0x07; minimum = 0x10000; }
-            else                          return false;
-
-            if (end - p < extra)
-                return false;
-
-            for (int i = 0; i < extra; ++i)
-            {
-                const unsigned next = *p++;
-                if ((next & 0xc0) != 0x80)
-                    return false;
-                codePoint = (codePoint << 6) | (next & 0x3f);
-            }
-
-            if (codePoint < minimum || codePoint > 0x10ffff || (codePoint >= 0xd800 && codePoint <= 0xdfff))
-                return false;
-        }
-
-        return true;
     }
 
     /*  Tag and attribute names: the ASCII characters that XML and the framework's reader
@@ -304,7 +269,7 @@ bool HushmoorStateReader::read (const void* data, int sizeInBytes)
     if (const void* zero = std::memchr (textStart, 0, textLength))
         textLength = static_cast<std::size_t> (static_cast<const unsigned char*> (zero) - textStart);
 
-    if (! isValidUtf8 (textStart, textStart + textLength))
+    if (! hushmoor::isValidUtf8 (reinterpret_cast<const char*> (textStart), textLength))
         return false;
 
     text.assign (reinterpret_cast<const char*> (textStart), textLength);

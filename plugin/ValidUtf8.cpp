@@ -94,20 +94,26 @@ juce::String makeValidUtf8 (const juce::String& text)
 {
     const auto* bytes = text.toRawUTF8();
     const auto numBytes = text.getNumBytesAsUTF8();
-    const auto* in = reinterpret_cast<const unsigned char*> (bytes);
 
     // Most texts are valid already: they come back as they are, without a copy.
+    return isValidUtf8 (bytes, numBytes) ? text : makeValidUtf8 (bytes, numBytes);
+}
+
+bool isValidUtf8 (const char* bytes, std::size_t numBytes) noexcept
+{
+    const auto* in = reinterpret_cast<const unsigned char*> (bytes);
+
     for (std::size_t i = 0; i < numBytes;)
     {
         const auto piece = firstPiece (in + i, numBytes - i);
 
         if (piece.kind != Piece::Kind::wellFormed)
-            return makeValidUtf8 (bytes, numBytes);
+            return false;
 
         i += piece.length;
     }
 
-    return text;
+    return true;
 }
 
 } // namespace hushmoor

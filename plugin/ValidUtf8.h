@@ -17,6 +17,11 @@ namespace hushmoor
     */
     juce::String makeValidUtf8 (const char* bytes, std::size_t numBytes);
 
+    /** True when the bytes are well-formed UTF-8 throughout (a zero byte is a character like
+        any other): no stray bytes, overlong forms, surrogates, code points above U+10FFFF
+        or a sequence cut off at the end. */
+    bool isValidUtf8 (const char* bytes, std::size_t numBytes) noexcept;
+
     /** The same for a string that may hold such bytes; a valid one comes back as it is. */
     juce::String makeValidUtf8 (const juce::String& text);
 }
