@@ -138,6 +138,13 @@ void GraviloHushmoorAudioProcessor::pushChangedValuesToGate() noexcept
     pushValue (decayParam,     preset.getValue (decayParam),     lastDecay_);
 }
 
+void GraviloHushmoorAudioProcessor::processBlockBypassed (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi)
+{
+    // A host learns a program's values while the plug-in is bypassed, too.
+    reportDeferredProgramValues();
+    juce::AudioProcessor::processBlockBypassed (buffer, midi);
+}
+
 void GraviloHushmoorAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
 {
     const int numSamples = buffer.getNumSamples();
@@ -145,6 +152,7 @@ void GraviloHushmoorAudioProcessor::processBlock (juce::AudioBuffer<float>& buff
     const int numOut = getTotalNumOutputChannels();
 
     pushChangedValuesToGate();
+    reportDeferredProgramValues();
 
     // The layout's totals say how to route; the buffer says what is really there.
     const int numChannels = buffer.getNumChannels();
@@ -274,14 +282,46 @@ void GraviloHushmoorAudioProcessor::setCurrentProgram (int index)
     activePreset_.store (index, std::memory_order_relaxed);
     const Preset& preset = presets_[index];
 
-    for (int k = 0; k < totalNumParams; ++k)
+    // The framework's VST3 wrapper keeps a value notified off its message thread (hosts
+    // change programs from their own threads) until the end of the next block, and only
+    // then reports it, as the value the host must take. A value the host set or restored
+    // in between would be taken back by the program's. So through VST3 the next block
+    // reports the values as they are by then, after everything the host sent before it.
+    if (defersProgramReport())
     {
-        JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE ("-Wdeprecated-declarations")
-        setParameterNotifyingHost (k, preset.getValue (k));
-        JUCE_END_IGNORE_WARNINGS_GCC_LIKE
+        programReportPending_.store (true, std::memory_order_release);
+    }
+    else
+    {
+        for (int k = 0; k < totalNumParams; ++k)
+        {
+            JUCE_BEGIN_IGNORE_WARNINGS_GCC_LIKE ("-Wdeprecated-declarations")
+            setParameterNotifyingHost (k, preset.getValue (k));
+            JUCE_END_IGNORE_WARNINGS_GCC_LIKE
+        }
     }
 
     paramsChanged_.store (true, std::memory_order_relaxed);
+}
+
+bool GraviloHushmoorAudioProcessor::defersProgramReport() const noexcept
+{
+    return wrapperType == wrapperType_VST3 && ! juce::MessageManager::existsAndIsCurrentThread();
+}
+
+void GraviloHushmoorAudioProcessor::reportDeferredProgramValues()
+{
+    // Through the framework's own notification path, which its VST3 wrapper also takes on
+    // this thread for every value a host sends with a block; here only in the block after
+    // a program change.
+    if (! programReportPending_.load (std::memory_order_relaxed)
+        || ! programReportPending_.exchange (false, std::memory_order_acquire))
+        return;
+
+    const Preset& preset = activePreset();
+
+    for (int k = 0; k < totalNumParams; ++k)
+        sendParamChangeMessageToListeners (k, preset.getValue (k));
 }
 
 const juce::String GraviloHushmoorAudioProcessor::getProgramName (int index)

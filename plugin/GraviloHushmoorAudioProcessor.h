@@ -45,6 +45,9 @@ public:
 
     using juce::AudioProcessor::processBlock;
     void processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
+    using juce::AudioProcessor::processBlockBypassed;
+    /** The framework's pass-through; also reports a VST3 program change's values. */
+    void processBlockBypassed (juce::AudioBuffer<float>& buffer, juce::MidiBuffer& midi) override;
 
     double getTailLengthSeconds() const override;
     bool acceptsMidi() const override;
@@ -106,6 +109,9 @@ public:
 
 private:
     void pushChangedValuesToGate() noexcept;
+    /** Through VST3, off the message thread: a program's values go to the host with the next block. */
+    bool defersProgramReport() const noexcept;
+    void reportDeferredProgramValues();
     Preset& activePreset() noexcept                    { return presets_[activePreset_.load (std::memory_order_relaxed)]; }
 
     // paramsChanged_ comes last and stays public: the editor reads and clears it.
@@ -124,6 +130,7 @@ public:
 
 private:
     int gateParameterCalls_ = 0;   // for tests only
+    std::atomic<bool> programReportPending_ { false };   // a program's values wait for the next block
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (GraviloHushmoorAudioProcessor)
 };

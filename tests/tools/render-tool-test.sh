@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The render tool from the command line, as a user runs it:
-#   render-tool-test.sh TOOL BUNDLE WORKDIR [AAX_BUNDLE]
+#   render-tool-test.sh TOOL BUNDLE WORKDIR VST2_BINARY [AAX_BUNDLE]
 set -uo pipefail
 
 tool=$1
 bundle=$2
 work=$3
-aax=${4:-}
+vst2=$4
+aax=${5:-}
 rm -rf "$work"
 mkdir -p "$work"
 failures=0
@@ -83,6 +84,20 @@ check "render exits 0" test "$rc" -eq 0
 check "blocks counted" grep -q "in 433 blocks of up to 333" "$work/render.txt"
 check "quiet passages reported" grep -q "quiet passages" "$work/render.txt"
 check "output written" test -s "$work/gated.wav"
+
+# A program chosen, then values set: every format plays the values (the gate closes on the
+# quiet passages), byte for byte alike.
+for format in vst3 vst2; do
+    plugin=$bundle
+    [[ $format == vst2 ]] && plugin=$vst2
+    run "$work/program-$format.txt" --plugin "$plugin" --program 3 --param threshold=0.5 \
+        --in "$work/demo.wav" --out "$work/program-$format.wav" --analyse
+    check "$format render with a program and a value exits 0" test "$rc" -eq 0
+done
+check "a program and a value render through VST3 as through VST 2.4" \
+    cmp -s "$work/program-vst3.wav" "$work/program-vst2.wav"
+quiet_drop() { grep -A1 "quiet passages" "$1" | grep -Eq '\(-[1-9][0-9]+\.[0-9]+ dB\)$'; }   # 10 dB or more
+check "the value set after the program gates the quiet passages" quiet_drop "$work/program-vst3.txt"
 
 # The AAX module through the project's host layer: the same report and the same bytes.
 if [[ -n "$aax" ]]; then

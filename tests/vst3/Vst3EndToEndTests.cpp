@@ -12,6 +12,7 @@
 #include <cmath>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 namespace
 {
@@ -42,6 +43,19 @@ namespace
         const auto* begin = static_cast<const char*> (block.getData());
         const auto* end = begin + block.getSize();
         return std::search (begin, end, text, text + std::strlen (text)) != end;
+    }
+
+    /** The plug-in's own state, out of the container the host saves. */
+    juce::MemoryBlock componentState (juce::AudioPluginInstance& instance)
+    {
+        juce::MemoryBlock state, component;
+        instance.getStateInformation (state);
+
+        if (auto outer = juce::AudioProcessor::getXmlFromBinary (state.getData(), static_cast<int> (state.getSize())))
+            if (auto* child = outer->getChildByName ("IComponent"))
+                component.fromBase64Encoding (child->getAllSubText());
+
+        return component;
     }
 
     struct Vst3Host : ::testing::Test
@@ -353,4 +367,72 @@ TEST_F (Vst3Host, SurvivesBadInputFromTheHost)
     instance->getStateInformation (after);
     EXPECT_EQ (after, before);
     ASSERT_EQ (instance->getNumPrograms(), 12);
+}
+
+//==============================================================================
+// Hosts change programs from their own threads. Whatever the host sets or restores after
+// a program change is its last word: the plug-in plays it and saves it.
+TEST_F (Vst3Host, ValuesAndStatesGivenAfterAProgramChangeAreTheOnesPlayedAndSaved)
+{
+    using Step = std::function<void (juce::AudioPluginInstance&)>;
+    const Step program3 = [] (auto& p) { p.setCurrentProgram (3); };
+    const Step stepThroughPrograms = [] (auto& p)   // as a host reading each program's name
+    {
+        for (int i : { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0 })
+            p.setCurrentProgram (i);
+    };
+    const Step setValuesAtOnce = [] (auto& p)
+    {
+        p.getParameters()[2]->setValueNotifyingHost (0.5f);
+        p.getParameters()[3]->setValueNotifyingHost (0.25f);
+    };
+
+    juce::MemoryBlock savedInProgram3;
+    auto source = create();
+    program3 (*source);
+    setValuesAtOnce (*source);
+    source->getStateInformation (savedInProgram3);
+    const Step restore = [&] (auto& p) { p.setStateInformation (savedInProgram3.getData(), (int) savedInProgram3.getSize()); };
+
+    const struct { const char* what; Step first, then; int program; } sequences[] {
+        { "program 3, then values at once", program3, setValuesAtOnce, 3 },
+        { "programs stepped through on loading, then values", stepThroughPrograms, setValuesAtOnce, 0 },
+        { "programs stepped through on loading, then a state restored", stepThroughPrograms, restore, 3 },
+        { "a state with program 3 active restored", [] (auto&) {}, restore, 3 },
+    };
+
+    for (const auto& sequence : sequences)
+    {
+        SCOPED_TRACE (sequence.what);
+        auto host = create();
+        sequence.first (*host);
+        sequence.then (*host);
+
+        // Quiet noise far below the threshold 0.5 (-32.04 dB): the gate closes and stays closed.
+        host->prepareToPlay (48000.0, 512);
+        juce::Random noise (7);
+        juce::MidiBuffer midi;
+        double inputEnergy = 0, outputEnergy = 0;
+
+        for (int block = 0; block < 60; ++block, pump (1))
+        {
+            juce::AudioBuffer<float> buffer (2, 512);
+            for (int i = 0; i < 512; ++i)
+                buffer.setSample (0, i, 0.001f * (2.0f * noise.nextFloat() - 1.0f));
+            buffer.copyFrom (1, 0, buffer, 0, 0, 512);
+
+            const auto in = buffer.getRMSLevel (0, 0, 512);
+            host->processBlock (buffer, midi);
+            inputEnergy += block >= 40 ? in * in : 0.0;
+            outputEnergy += block >= 40 ? std::pow (buffer.getRMSLevel (0, 0, 512), 2.0) : 0.0;
+        }
+
+        host->releaseResources();
+        EXPECT_LT (outputEnergy, inputEnergy * 1.0e-6);
+
+        const juce::String b (sequence.program);
+        const auto saved = componentState (*host);
+        EXPECT_TRUE (containsBytes (saved, ("activePreset=\"" + b + "\"").toRawUTF8()));
+        EXPECT_TRUE (containsBytes (saved, (" threshold" + b + "=\"0.5\" attack" + b + "=\"0.25\"").toRawUTF8()));
+    }
 }
