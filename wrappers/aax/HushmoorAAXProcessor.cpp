@@ -592,6 +592,7 @@ AAX_ResultCode HushmoorAAXProcessor::GetChunkSize (std::uint32_t chunkID, std::u
         // The state is taken here and GetChunk hands over this copy: the editor may change
         // a value (and so the state's length) between the host's two calls.
         savedState.reset();
+        reportedStateSize = 0;
         juce::MemoryBlock state;
         processor->getStateInformation (state);
 
@@ -599,7 +600,8 @@ AAX_ResultCode HushmoorAAXProcessor::GetChunkSize (std::uint32_t chunkID, std::u
             return AAX_RESULT_BAD_CHUNK_SIZE;
 
         std::swap (savedState, state);
-        *size = static_cast<std::uint32_t> (savedState.getSize());
+        reportedStateSize = static_cast<std::uint32_t> (savedState.getSize());
+        *size = reportedStateSize;
         return AAX_SUCCESS;
     });
 }
@@ -609,21 +611,33 @@ AAX_ResultCode HushmoorAAXProcessor::GetChunk (std::uint32_t chunkID, AAX_SPlugI
     if (chunkID != stateChunkID || chunk == nullptr)
         return AAX_CEffectParameters::GetChunk (chunkID, chunk);
 
-    // The host made room for the size it was told, which is the size of this copy.
-    if (savedState.isEmpty())
-        return AAX_RESULT_BAD_CHUNK_SIZE;
+    return AAX_Guarded ([&]
+    {
+        // The copy serves the one save it was measured for: a later GetChunk (after an edit,
+        // or after a SetChunk) must not hand over an older state as the current one.
+        juce::MemoryBlock state;
+        std::swap (state, savedState);
 
-    chunk->dataSize = static_cast<std::int32_t> (savedState.getSize());
-    std::memset (chunk->name, 0, sizeof (chunk->name));
-    std::strncpy (chunk->name, stateChunkName, sizeof (chunk->name) - 1);
-    std::memcpy (chunk->data, savedState.getData(), savedState.getSize());
-    return AAX_SUCCESS;
+        if (state.isEmpty())
+            processor->getStateInformation (state);
+
+        // The host made room for the size it was told; anything else would overflow it.
+        if (reportedStateSize == 0 || state.getSize() != reportedStateSize)
+            return AAX_RESULT_BAD_CHUNK_SIZE;
+
+        chunk->dataSize = static_cast<std::int32_t> (state.getSize());
+        std::memset (chunk->name, 0, sizeof (chunk->name));
+        std::strncpy (chunk->name, stateChunkName, sizeof (chunk->name) - 1);
+        std::memcpy (chunk->data, state.getData(), state.getSize());
+        return AAX_SUCCESS;
+    });
 }
 
 AAX_ResultCode HushmoorAAXProcessor::SetChunk (std::uint32_t chunkID, const AAX_SPlugInChunk* chunk)
 {
     // Earlier changes go first, so the restored values are the last word.
     deliverQueuedChanges();
+    savedState.reset();   // a state measured before this restore is no longer the current one
 
     if (chunkID != stateChunkID || chunk == nullptr)
         return AAX_CEffectParameters::SetChunk (chunkID, chunk);

@@ -86,8 +86,9 @@ public:
     AAX_ResultCode GetNumberOfChunks (std::int32_t* numChunks) const override;
     AAX_ResultCode GetChunkIDFromIndex (std::int32_t index, std::uint32_t* chunkID) const override;
     AAX_ResultCode GetChunkSize (std::uint32_t chunkID, std::uint32_t* size) const override;
-    /** The state as GetChunkSize took it, whatever changed since; -20008, record untouched,
-        before any GetChunkSize. */
+    /** The state as GetChunkSize took it, whatever changed since, for the first GetChunk
+        after it (unless a SetChunk came between); otherwise the current state if it still
+        has the size GetChunkSize reported, else -20008 with the record untouched. */
     AAX_ResultCode GetChunk (std::uint32_t chunkID, AAX_SPlugInChunk* chunk) const override;
     /** Restores through the processor's own state code, which ignores what it cannot read. */
     AAX_ResultCode SetChunk (std::uint32_t chunkID, const AAX_SPlugInChunk* chunk) override;
@@ -145,7 +146,8 @@ private:
 
     std::vector<std::string> parameterIDs;  // "0" .. "4", by processor index
     std::int32_t stateChunkIndex = 0;
-    mutable juce::MemoryBlock savedState;   // taken by GetChunkSize, handed over by GetChunk
+    mutable juce::MemoryBlock savedState;   // taken by GetChunkSize, handed over once by GetChunk
+    mutable std::uint32_t reportedStateSize = 0;   // by the last GetChunkSize; 0 before any
     bool bypassPacketRegistered = false;
     bool masterBypass = false;              // the host's last value, kept for the next Initialize
 

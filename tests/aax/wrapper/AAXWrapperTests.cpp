@@ -362,6 +362,26 @@ TEST_F (AAXWrapper, ASaveHandsOverTheStateWhoseSizeItReportedWhateverTheEditorDo
     EXPECT_EQ (other.ParameterValue ("3"), 0.5);
     ASSERT_EQ (other.SetChunk (stateChunk, plugin.GetChunk (stateChunk)), AAX_SUCCESS);
     EXPECT_EQ (other.ParameterValue ("3"), 0.123456789f);
+
+    // The copy served its one save. GetChunk again without GetChunkSize (also after the
+    // controls chunk's), or after a SetChunk: the current state if it has the size reported
+    // last, else -20008; never an older state.
+    auto& e = plugin.Effect();
+    std::uint32_t controlsSize = 0;
+    const auto measure = [&] { const auto r = e.GetChunkSize (stateChunk, &size); record.resize (56 + size); return r; };
+    const auto again = [&] { return e.GetChunk (stateChunk, reinterpret_cast<AAX_SPlugInChunk*> (record.data())); };
+    ASSERT_EQ (measure(), AAX_SUCCESS);
+    processor().setParameter (3, 0.987654321f);   // as long as before
+    ASSERT_EQ (e.GetChunkSize (0x656C636B, &controlsSize), AAX_SUCCESS);
+    ASSERT_EQ (again(), AAX_SUCCESS);
+    ASSERT_EQ (again(), AAX_SUCCESS);
+    ASSERT_EQ (other.SetChunk (stateChunk, record), AAX_SUCCESS);
+    EXPECT_EQ (other.ParameterValue ("3"), 0.987654321f);
+    processor().setParameter (3, 0.5f);           // shorter
+    EXPECT_EQ (again(), AAX_RESULT_BAD_CHUNK_SIZE);
+    ASSERT_EQ (measure(), AAX_SUCCESS);
+    ASSERT_EQ (plugin.SetChunk (stateChunk, other.GetChunk (stateChunk)), AAX_SUCCESS);
+    EXPECT_EQ (again(), AAX_RESULT_BAD_CHUNK_SIZE);
 }
 
 TEST_F (AAXWrapper, AStateRestoredBeforeTheFirstBlockTakesEffectWithoutAFade)
