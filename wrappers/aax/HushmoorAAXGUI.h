@@ -26,9 +26,11 @@ class HushmoorAAXProcessor;
 
     A processor has one editor. When two GUI objects show one effect (a window reopened
     before the old GUI is released, or two windows at once), the newest view takes the
-    editor over and the older view is left empty; the editor is deleted only with the view
-    that holds it, so the GUIs may be released in either order. An emptied view gets the
-    editor back when the host hands it a container again.
+    editor over and the older view is left empty. When the view holding the editor is
+    released, the editor goes back to the view of the others that was attached to a
+    window last and still is (and is deleted only when there is none), so the GUIs may be
+    released in any order. An emptied view also gets the editor back when the host hands
+    it a container again.
 
     Host calls come from the host's thread; every touch of the view takes a
     juce::MessageManagerLock, since the framework's message thread is our own. What the

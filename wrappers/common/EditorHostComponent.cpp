@@ -1,12 +1,28 @@
 #include "wrappers/common/EditorHostComponent.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace hushmoor::wrappers
 {
+
+namespace
+{
+    // Every component alive, of every processor; message thread (or under its lock) only.
+    std::vector<EditorHostComponent*>& liveComponents()
+    {
+        static std::vector<EditorHostComponent*> components;
+        return components;
+    }
+
+    std::uint64_t attachCount = 0;
+}
 
 EditorHostComponent::EditorHostComponent (juce::AudioProcessor& p, ResizeCallback resizeCallback)
     : processor (p), onResize (std::move (resizeCallback))
 {
     setOpaque (true);
+    liveComponents().push_back (this);
 
     // A processor has one editor. When another view holds it (a host that opens a second
     // view of one instance), this newer view takes it over and the older one is left
@@ -36,17 +52,41 @@ std::unique_ptr<juce::AudioProcessorEditor> EditorHostComponent::releaseEditor()
     return std::move (editor);
 }
 
+void EditorHostComponent::adoptEditor (std::unique_ptr<juce::AudioProcessorEditor> newEditor)
+{
+    editor = std::move (newEditor);
+    addAndMakeVisible (*editor);
+    childBoundsChanged (editor.get());
+}
+
 EditorHostComponent::~EditorHostComponent()
 {
+    auto& live = liveComponents();
+    live.erase (std::remove (live.begin(), live.end(), this), live.end());
+
     if (isOnDesktop())
         removeFromDesktop();
 
-    if (editor != nullptr)
+    if (editor == nullptr)
+        return;
+
+    // A window of the processor that is still open shows the editor again: the one the
+    // host put it into last.
+    EditorHostComponent* heir = nullptr;
+
+    for (auto* other : live)
+        if (&other->processor == &processor && other->isOnDesktop() && (heir == nullptr || other->attachedAt > heir->attachedAt))
+            heir = other;
+
+    if (heir != nullptr)
     {
-        processor.editorBeingDeleted (editor.get());
-        removeChildComponent (editor.get());
-        editor.reset();
+        heir->adoptEditor (releaseEditor());
+        return;
     }
+
+    processor.editorBeingDeleted (editor.get());
+    removeChildComponent (editor.get());
+    editor.reset();
 }
 
 bool EditorHostComponent::attachToHostWindow (void* nativeParent)
@@ -63,6 +103,7 @@ bool EditorHostComponent::attachToHostWindow (void* nativeParent)
     addToDesktop (0, nativeParent);
     setTopLeftPosition (0, 0);
     setVisible (true);
+    attachedAt = ++attachCount;
     return isOnDesktop();
 }
 

@@ -3,6 +3,7 @@
 #include <juce_audio_processors/juce_audio_processors.h>
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -13,8 +14,10 @@ namespace hushmoor::wrappers
     Holds the processor's editor inside the host's window. The editor is created here
     and deleted here (telling the processor first); the component is a child of the
     host's native window once attached. A processor has one editor: a second component
-    made for it takes the editor over from the first, which is left empty. Message thread
-    (or under its lock) only.
+    made for it takes the editor over from the first, which is left empty. When the
+    component holding the editor goes, the editor moves to the one of the processor's
+    other components that was put into a host window last and is still in one; only
+    without such a component is it deleted. Message thread (or under its lock) only.
 */
 class EditorHostComponent final : public juce::Component
 {
@@ -44,10 +47,13 @@ public:
 private:
     /** Gives the editor up to a newer component, which then owns it. */
     std::unique_ptr<juce::AudioProcessorEditor> releaseEditor();
+    /** Shows an editor given up by another component of the same processor. */
+    void adoptEditor (std::unique_ptr<juce::AudioProcessorEditor> newEditor);
 
     juce::AudioProcessor& processor;
     ResizeCallback onResize;
     std::unique_ptr<juce::AudioProcessorEditor> editor;
+    std::uint64_t attachedAt = 0;   // when it last went into a host window; 0 never
 
     JUCE_DECLARE_NON_COPYABLE (EditorHostComponent)
 };

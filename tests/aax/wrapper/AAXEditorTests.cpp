@@ -185,7 +185,7 @@ TEST_F (AAXEditor, ShowsTheEffectAndLivesInTheWindowItWasGivenLast)
     EXPECT_EQ (pixelsOnceChangedFrom (otherWindow, open), closed);
 }
 
-TEST_F (AAXEditor, TwoViewsOfOneEffectHandTheEditorToTheNewerAndCloseInEitherOrder)
+TEST_F (AAXEditor, ViewsOfOneEffectHandTheEditorToTheNewestAndBackToTheLastAttachedLeftOpen)
 {
     hushmoor::test::HostWindow otherWindow (420, 0);
     const auto& registered = Session::registered();
@@ -207,11 +207,12 @@ TEST_F (AAXEditor, TwoViewsOfOneEffectHandTheEditorToTheNewerAndCloseInEitherOrd
         EXPECT_EQ (settledPixels (otherWindow), editorShown);
         EXPECT_NE (settledPixels (window), editorShown);
 
+        // The view left open shows the editor (the older one takes it back), which follows.
         (olderClosesFirst ? older : newer).reset();
+        auto& open = olderClosesFirst ? otherWindow : window;
+        EXPECT_EQ (settledPixels (open), editorShown);
         effect.SetParameter ("2", 1.0);
-
-        if (olderClosesFirst)
-            EXPECT_NE (pixelsOnceChangedFrom (otherWindow, editorShown), editorShown) << "the editor lives on and follows";
+        EXPECT_NE (pixelsOnceChangedFrom (open, editorShown), editorShown);
 
         (olderClosesFirst ? newer : older).reset();
         EXPECT_EQ (window.waitForChildren (0) + otherWindow.waitForChildren (0), 0u);
@@ -221,6 +222,26 @@ TEST_F (AAXEditor, TwoViewsOfOneEffectHandTheEditorToTheNewerAndCloseInEitherOrd
         ASSERT_EQ (again.Attach (window.handle()), AAX_SUCCESS);
         EXPECT_NE (settledPixels (window), 0u);
     }
+
+    // Three views: when the newest goes, the editor returns to the one attached last.
+    hushmoor::test::HostWindow thirdWindow (840, 0);
+    HostLog log;
+    HostEffect effect (registered, *registered.FindComponent (2, 2), log);
+    ASSERT_EQ (effect.Initialize(), AAX_SUCCESS);
+    std::unique_ptr<HostGUI> views[3];
+    hushmoor::test::HostWindow* windows[3] { &window, &otherWindow, &thirdWindow };
+
+    for (int i = 0; i < 3; ++i)
+    {
+        views[i] = std::make_unique<HostGUI> (registered, effect, log);
+        ASSERT_EQ (views[i]->Attach (windows[i]->handle()), AAX_SUCCESS);
+    }
+
+    const auto editorShown = settledPixels (thirdWindow);
+    const auto empty = settledPixels (window);
+    views[2].reset();
+    EXPECT_EQ (settledPixels (otherWindow), editorShown);
+    EXPECT_EQ (settledPixels (window), empty);
 }
 
 TEST_F (AAXEditor, LeavesNothingOfTheModuleAliveOnceClosed)
