@@ -22,7 +22,6 @@ EditorHostComponent::EditorHostComponent (juce::AudioProcessor& p, ResizeCallbac
     : processor (p), onResize (std::move (resizeCallback))
 {
     setOpaque (true);
-    liveComponents().push_back (this);
 
     // A processor has one editor. When another view holds it (a host that opens a second
     // view of one instance), this newer view takes it over and the older one is left
@@ -42,6 +41,9 @@ EditorHostComponent::EditorHostComponent (juce::AudioProcessor& p, ResizeCallbac
         addAndMakeVisible (*editor);
         setSize (editor->getWidth(), editor->getHeight());
     }
+
+    // Last: a constructor that throws before here leaves no dangling entry behind.
+    liveComponents().push_back (this);
 }
 
 std::unique_ptr<juce::AudioProcessorEditor> EditorHostComponent::releaseEditor()
